@@ -1,0 +1,244 @@
+#pragma once
+// The record store: keyed record files kept in one SQLite database.
+//
+// A record buffer is read by key (fetch), by positioning on a key and reading
+// forward or backward (scan), and written back (insert, update, remove). Each
+// failed write comes back as a Status whose message is the database's error
+// text followed by the words of the operation (" Saving POMaster"), ready for
+// the error object. Reads through a Cursor fetch a batch of rows at a time and
+// continue from the last key read, so a caller may rewrite the records it is
+// scanning and no read lock is held between batches. As in any keyed file, a
+// rewrite that moves a record ahead of the scan's position on the scanned key
+// makes the scan meet it again.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/store/fields.h"
+#include "platform/store/sqlite.h"
+#include "platform/store/value.h"
+
+namespace vtl::store {
+
+struct Status {
+    bool ok = true;
+    std::string message;
+    explicit operator bool() const { return ok; }
+    static Status success() { return {}; }
+    static Status failure(std::string m) { return {false, std::move(m)}; }
+};
+
+class Store;
+
+// One numbered step of the schema. Steps run in order inside one
+// transaction when a database older than the program is opened.
+struct Migration {
+    int version;
+    std::string description;
+    std::function<bool(Store&)> apply;
+};
+
+struct Schema {
+    std::vector<const RecordInfo*> records;
+    std::vector<Migration> migrations;  // ascending versions; the last is the current one
+    int version() const { return migrations.empty() ? 0 : migrations.back().version; }
+    const RecordInfo* find(std::string_view name) const;
+};
+
+// Where a scan starts and how far it goes.
+struct ScanFrom {
+    bool fromStart = false;  // ignore the buffer's key values: start at the first (or last) record
+    int fixed = 0;           // leading components that must stay equal to the buffer's values
+    bool backward = false;
+};
+
+class TableCore;
+
+class Store {
+public:
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    struct Options {
+        bool create = false;    // make the file when missing (and the schema when empty)
+        bool readOnly = false;  // never write: no schema creation or migration either
+    };
+    // Opens (and creates or migrates) a database. Returns null with `error`
+    // set to one line that names the path and the problem.
+    static std::unique_ptr<Store> open(const std::string& path, const Schema& schema, Options options,
+                                       std::string& error);
+
+    const Schema& schema() const { return schema_; }
+    int schemaVersion();
+    const std::string& path() const { return path_; }
+    Connection& connection() { return conn_; }
+
+    // Schema steps used by migrations.
+    bool createTable(const RecordInfo& info);
+    bool createIndexes(const RecordInfo& info);
+    bool addMissingColumns(const RecordInfo& info);
+
+    TableCore& core(const RecordInfo& info);
+
+    // The untyped rows of a file in the order of one of its keys (the row
+    // identity when key < 0), each as one value per field, gaps included.
+    bool forEachRow(const RecordInfo& info, int key, const std::function<void(const std::vector<Value>&)>& visit,
+                    std::string& error);
+
+private:
+    explicit Store(const Schema& schema) : schema_(schema) {}
+    bool migrate(std::string& error);
+
+    const Schema& schema_;
+    std::string path_;
+    Connection conn_;
+    std::vector<std::unique_ptr<TableCore>> tables_;
+};
+
+// Begins a write transaction that waits up to 5 seconds for other writers
+// (a savepoint when one is already open). It rolls back unless commit() is
+// called: nothing commits from a destructor.
+class Transaction {
+public:
+    explicit Transaction(Store& store);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    const Status& status() const { return status_; }  // failure when it could not begin
+    Status commit();
+    void rollback();
+
+private:
+    Store& store_;
+    Status status_;
+    std::string savepoint_;
+    bool open_ = false;
+};
+
+// The untyped operations on one record file; Table<R> gives them types.
+class TableCore {
+public:
+    TableCore(Store& store, const RecordInfo& info);
+    const RecordInfo& info() const { return info_; }
+
+    bool fetch(int key, void* rec, RecordBase& base, std::string* error = nullptr);
+    Status insert(void* rec, RecordBase& base);
+    Status update(const void* rec, const RecordBase& base);
+    Status remove(const void* rec, RecordBase& base, bool cascade);
+    std::int64_t count();
+    // Records whose first `fixed` components of `key` equal the buffer's.
+    std::int64_t count(int key, const void* rec, int fixed);
+    // Highest value of the auto-numbered field (0 when the file is empty).
+    std::int64_t highestNumber();
+
+    // One batch of a scan. `after` holds the key values (and the tail) of the
+    // last row read, empty for the first batch. Calls `row` for each record.
+    bool readBatch(int key, const std::vector<Value>& position, const ScanFrom& from, const std::vector<Value>& after,
+                   int limit, const std::function<void(Stmt&)>& row, std::string& error);
+    // The key values (and tail) of the record in a buffer.
+    std::vector<Value> keyValues(int key, const void* rec, const RecordBase& base, bool withTail) const;
+    void readRow(Stmt& st, void* rec, RecordBase& base) const;
+
+private:
+    std::string words(const char* op) const { return std::string(" ") + op + " " + info_.name; }
+    Status failure(const char* op);
+    std::string keyOrder(int key, bool backward) const;
+    std::string componentExpr(int key, std::size_t component) const;
+    std::string tailColumn() const;
+    void bindRecord(Stmt& st, const void* rec, int first) const;
+
+    Store& store_;
+    const RecordInfo& info_;
+    std::string columns_;  // "_rid","POID",...
+    std::string insertSql_, updateSql_, deleteSql_;
+    int autoIndex_ = -1;
+};
+
+template <class R>
+class Cursor;
+
+template <class R>
+class Table {
+public:
+    explicit Table(Store& store) : core_(&store.core(R::info())) {}
+
+    // Reads the first record whose key components all equal the buffer's.
+    bool fetch(int key, R& rec) { return core_->fetch(key, &rec, rec); }
+    Status insert(R& rec) { return core_->insert(&rec, rec); }
+    Status update(const R& rec) { return core_->update(&rec, rec); }
+    Status remove(R& rec) { return core_->remove(&rec, rec, false); }
+    // Deletes the record and, through the declared relations, its children.
+    Status removeCascade(R& rec) { return core_->remove(&rec, rec, true); }
+    std::int64_t count() { return core_->count(); }
+    std::int64_t count(int key, const R& rec, int fixed) { return core_->count(key, &rec, fixed); }
+    std::int64_t highestNumber() { return core_->highestNumber(); }
+
+    // Positions on `key` at the buffer's component values (or at the start)
+    // and reads forward or backward.
+    Cursor<R> scan(int key, const R& position, ScanFrom from = {});
+    Cursor<R> all(int key, bool backward = false) {
+        R blank;
+        return scan(key, blank, ScanFrom{true, 0, backward});
+    }
+
+    TableCore& core() { return *core_; }
+
+private:
+    TableCore* core_;
+};
+
+template <class R>
+class Cursor {
+public:
+    Cursor(TableCore& core, int key, std::vector<Value> position, ScanFrom from)
+        : core_(&core), key_(key), position_(std::move(position)), from_(from) {}
+
+    // The next record into `rec`; false at the end of the range or on error.
+    bool next(R& rec) {
+        if (pos_ >= batch_.size()) {
+            if (done_) return false;
+            fill();
+            if (pos_ >= batch_.size()) return false;
+        }
+        rec = std::move(batch_[pos_++]);
+        return true;
+    }
+    const std::string& error() const { return error_; }
+
+private:
+    void fill() {
+        batch_.clear();
+        pos_ = 0;
+        const int limit = first_ ? 32 : 512;
+        first_ = false;
+        R rec;
+        bool ok = core_->readBatch(key_, position_, from_, after_, limit, [&](Stmt& st) {
+            core_->readRow(st, &rec, rec);
+            batch_.push_back(rec);
+        }, error_);
+        if (!ok || static_cast<int>(batch_.size()) < limit) done_ = true;
+        if (!batch_.empty()) after_ = core_->keyValues(key_, &batch_.back(), batch_.back(), true);
+    }
+
+    TableCore* core_;
+    int key_;
+    std::vector<Value> position_;
+    ScanFrom from_;
+    std::vector<Value> after_;
+    std::vector<R> batch_;
+    std::size_t pos_ = 0;
+    bool done_ = false;
+    bool first_ = true;
+    std::string error_;
+};
+
+template <class R>
+Cursor<R> Table<R>::scan(int key, const R& position, ScanFrom from) {
+    return Cursor<R>(*core_, key, core_->keyValues(key, &position, position, false), from);
+}
+
+}  // namespace vtl::store

@@ -1,0 +1,426 @@
+// The record store against a real SQLite file: round trips with gap bytes,
+// key orders, scans, auto-numbers, the cascade, failed writes, transactions
+// and two connections on one database.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "platform/store/store.h"
+#include "support/temp_dir.h"
+
+using namespace vtl;
+using namespace vtl::store;
+
+namespace {
+
+struct Order : RecordBase {
+    ULong OrderID = 0;
+    Text<15> Number;
+    ULong VendorID = 0;
+    Gap<6> gap1{};
+    Money Amount;
+    Quantity Qty;
+    double Rate = 0;
+    Date Issued;
+    Time At;
+    Byte Closed = 0;
+    Text<15> SortNumber;
+    enum Key { KeyOrderID, KeyNumber, KeyVendorID, KeyClosedNumber, KeySortNumber };
+    static const RecordInfo& info();
+};
+
+struct Line : RecordBase {
+    ULong OrderID = 0;
+    ULong LineID = 0;
+    Text<30> Description;
+    enum Key { KeyOrderID, KeyLineID };
+    static const RecordInfo& info();
+};
+
+struct Vendor : RecordBase {
+    Text<10> Code;
+    Text<40> Name;
+    enum Key { KeyCode, KeyName };
+    static const RecordInfo& info();
+};
+
+const RecordInfo& Order::info() {
+    static const RecordInfo i{"Orders",
+                              "ORD",
+                              {field<&Order::OrderID>("OrderID"), field<&Order::Number>("Number"),
+                               field<&Order::VendorID>("VendorID"), field<&Order::gap1>("gap1"),
+                               field<&Order::Amount>("Amount"), field<&Order::Qty>("Qty"), field<&Order::Rate>("Rate"),
+                               field<&Order::Issued>("Issued"), field<&Order::At>("At"),
+                               field<&Order::Closed>("Closed"), field<&Order::SortNumber>("SortNumber")},
+                              {{"KeyOrderID", {"OrderID"}, true},
+                               {"KeyNumber", {"Number"}},
+                               {"KeyVendorID", {"VendorID"}},
+                               {"KeyClosedNumber", {"Closed", "Number"}},
+                               {"KeySortNumber", {"SortNumber"}}},
+                              "OrderID",
+                              "OrderID",
+                              {{"Lines", "OrderID", "OrderID"}}};
+    return i;
+}
+
+const RecordInfo& Line::info() {
+    static const RecordInfo i{"Lines",
+                              "LIN",
+                              {field<&Line::OrderID>("OrderID"), field<&Line::LineID>("LineID"),
+                               field<&Line::Description>("Description")},
+                              {{"KeyOrderID", {"OrderID"}}, {"KeyLineID", {"LineID"}, true}},
+                              "LineID",
+                              "LineID",
+                              {}};
+    return i;
+}
+
+const RecordInfo& Vendor::info() {
+    static const RecordInfo i{"Vendors",
+                              "VEN",
+                              {field<&Vendor::Code>("Code"), field<&Vendor::Name>("Name")},
+                              {{"KeyCode", {"Code"}, true}, {"KeyName", {"Name"}, false, true}},
+                              "",
+                              "",
+                              {}};
+    return i;
+}
+
+const Schema& testSchema() {
+    static const Schema s{{&Order::info(), &Line::info(), &Vendor::info()},
+                          {{1, "create the files", [](Store& st) {
+                                for (auto* r : st.schema().records)
+                                    if (!st.createTable(*r) || !st.createIndexes(*r)) return false;
+                                return true;
+                            }}}};
+    return s;
+}
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string err;
+        store = Store::open(dir.file("test.db"), testSchema(), {true, false}, err);
+        ASSERT_TRUE(store) << err;
+    }
+    Order order(const char* number, ULong vendor, Byte closed = 0) {
+        Order o;
+        o.Number = number;
+        o.VendorID = vendor;
+        o.Closed = closed;
+        o.SortNumber = closed ? "" : number;
+        EXPECT_TRUE(Table<Order>(*store).insert(o));
+        return o;
+    }
+    template <class R>
+    std::vector<std::string> numbers(Cursor<R> c) {
+        std::vector<std::string> out;
+        R r;
+        while (c.next(r)) out.push_back(r.Number.clip());
+        return out;
+    }
+    test::TempDir dir;
+    std::unique_ptr<Store> store;
+};
+
+TEST_F(StoreTest, RecordRoundTripsWithGapBytesAndAllTypes) {
+    Table<Order> t(*store);
+    Order o;
+    o.Number = "PO-1001";
+    o.VendorID = 70000;
+    o.gap1 = {1, 2, 3, 0, 255, 7};
+    o.Amount = Money::fromRaw(-123456);
+    o.Qty = *Quantity::parse("12.3456");
+    o.Rate = 8.25;
+    o.Issued = Date::fromYmd(2026, 12, 8);
+    o.At = Time::fromHms(17, 30);
+    ASSERT_TRUE(t.insert(o));
+    EXPECT_EQ(o.OrderID, 1u);
+
+    Order back;
+    back.OrderID = 1;
+    ASSERT_TRUE(t.fetch(Order::KeyOrderID, back));
+    EXPECT_EQ(back.Number, "PO-1001");
+    EXPECT_EQ(back.gap1, o.gap1);
+    EXPECT_EQ(back.Amount.toString(), "-1234.56");
+    EXPECT_EQ(back.Qty.toString(), "12.3456");
+    EXPECT_DOUBLE_EQ(back.Rate, 8.25);
+    EXPECT_EQ(back.Issued, o.Issued);
+    EXPECT_EQ(back.At, o.At);
+
+    // A rewrite of other fields leaves the gap bytes as they were.
+    back.Number = "PO-1002";
+    ASSERT_TRUE(t.update(back));
+    Order again;
+    again.OrderID = 1;
+    ASSERT_TRUE(t.fetch(Order::KeyOrderID, again));
+    EXPECT_EQ(again.Number, "PO-1002");
+    EXPECT_EQ(again.gap1, o.gap1);
+}
+
+TEST_F(StoreTest, GapBytesWrittenByAnotherProgramSurviveARewrite) {
+    Order o = order("A", 1);
+    ASSERT_TRUE(store->connection().exec("UPDATE Orders SET gap1 = x'DEADBEEF0102'"));
+    Table<Order> t(*store);
+    Order r;
+    r.OrderID = o.OrderID;
+    ASSERT_TRUE(t.fetch(Order::KeyOrderID, r));
+    r.Amount = Money(5);
+    ASSERT_TRUE(t.update(r));
+    auto st = store->connection().prepare("SELECT hex(gap1) FROM Orders");
+    ASSERT_TRUE(st.step());
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(st.raw(), 0)), "DEADBEEF0102");
+}
+
+TEST_F(StoreTest, AutoNumberIsOneMoreThanTheHighestAndKeepsAGivenNumber) {
+    Table<Order> t(*store);
+    Order a = order("A", 1);
+    Order b;
+    b.OrderID = 40;
+    ASSERT_TRUE(t.insert(b));
+    Order c = order("C", 1);
+    EXPECT_EQ(a.OrderID, 1u);
+    EXPECT_EQ(b.OrderID, 40u);
+    EXPECT_EQ(c.OrderID, 41u);
+    // Deleting the highest frees its number again, as a file numbered by its
+    // highest record does.
+    ASSERT_TRUE(t.remove(c));
+    Order d = order("D", 1);
+    EXPECT_EQ(d.OrderID, 41u);
+}
+
+TEST_F(StoreTest, BlankSortNumbersComeFirstAndEqualValuesKeepInsertOrder) {
+    order("200", 5);
+    order("100", 5, 1);
+    order("300", 2);
+    order("150", 5, 1);
+    Table<Order> t(*store);
+    std::vector<ULong> ids;
+    Order r;
+    for (auto c = t.all(Order::KeySortNumber); c.next(r);) ids.push_back(r.OrderID);
+    EXPECT_EQ(ids, (std::vector<ULong>{2, 4, 1, 3}));
+
+    std::vector<std::string> byVendor;
+    for (auto c = t.all(Order::KeyVendorID); c.next(r);) byVendor.push_back(r.Number.clip());
+    EXPECT_EQ(byVendor, (std::vector<std::string>{"300", "200", "100", "150"}));
+}
+
+TEST_F(StoreTest, ScanPositionsAndStopsWhenTheLeadingComponentChanges) {
+    order("P1", 1);
+    order("P3", 1);
+    order("P2", 1, 1);
+    order("P0", 1, 1);
+    order("P5", 1);
+    Table<Order> t(*store);
+    Order pos;
+    pos.Closed = 0;
+    pos.Number = "P2";
+    EXPECT_EQ(numbers(t.scan(Order::KeyClosedNumber, pos, {false, 1, false})),
+              (std::vector<std::string>{"P3", "P5"}));
+    EXPECT_EQ(numbers(t.scan(Order::KeyClosedNumber, pos, {true, 1, false})),
+              (std::vector<std::string>{"P1", "P3", "P5"}));
+    EXPECT_EQ(numbers(t.scan(Order::KeyClosedNumber, pos, {false, 1, true})), (std::vector<std::string>{"P1"}));
+    pos.Closed = 1;
+    pos.Number = "";
+    EXPECT_EQ(numbers(t.scan(Order::KeyClosedNumber, pos, {false, 1, false})),
+              (std::vector<std::string>{"P0", "P2"}));
+    EXPECT_EQ(numbers(t.all(Order::KeyClosedNumber, true)),
+              (std::vector<std::string>{"P2", "P0", "P5", "P3", "P1"}));
+    EXPECT_EQ(t.count(Order::KeyClosedNumber, pos, 1), 2);
+}
+
+TEST_F(StoreTest, LongScansCrossBatchesWithoutLosingOrRepeatingRecords) {
+    Table<Order> t(*store);
+    {
+        Transaction tx(*store);
+        for (int i = 0; i < 1500; ++i) {
+            Order o;
+            o.Number = std::to_string(10000 + (i * 7919) % 1500);
+            o.VendorID = static_cast<ULong>(i % 3);
+            ASSERT_TRUE(t.insert(o));
+        }
+        ASSERT_TRUE(tx.commit());
+    }
+    Order r, prev;
+    int n = 0;
+    for (auto c = t.all(Order::KeyVendorID); c.next(r); ++n) {
+        if (n) { EXPECT_TRUE(prev.VendorID < r.VendorID || (prev.VendorID == r.VendorID && prev.OrderID < r.OrderID)); }
+        prev = r;
+    }
+    EXPECT_EQ(n, 1500);
+    // Rewriting the records being read, including a key field that moves a
+    // record behind the scan's position, neither repeats nor skips one.
+    n = 0;
+    for (auto c = t.all(Order::KeyNumber); c.next(r); ++n) {
+        r.Number = "0" + r.Number.clip();
+        r.VendorID += 10;
+        ASSERT_TRUE(t.update(r));
+    }
+    EXPECT_EQ(n, 1500);
+}
+
+TEST_F(StoreTest, NoCaseKeysOrderAndFetchWithoutRegardToCase) {
+    Table<Vendor> t(*store);
+    for (auto [code, name] : {std::pair{"B", "beta Supply"}, {"A", "Acme Lumber"}, {"C", "Cascade"}}) {
+        Vendor v;
+        v.Code = code;
+        v.Name = name;
+        ASSERT_TRUE(t.insert(v));
+    }
+    std::vector<std::string> names;
+    Vendor v;
+    for (auto c = t.all(Vendor::KeyName); c.next(v);) names.push_back(v.Name.clip());
+    EXPECT_EQ(names, (std::vector<std::string>{"Acme Lumber", "beta Supply", "Cascade"}));
+    Vendor pos;
+    pos.Name = "BE";
+    auto c = t.scan(Vendor::KeyName, pos);
+    ASSERT_TRUE(c.next(v));
+    EXPECT_EQ(v.Code, "B");
+    Vendor k;
+    k.Code = "C";
+    ASSERT_TRUE(t.fetch(Vendor::KeyCode, k));
+    EXPECT_EQ(k.Name, "Cascade");
+    k.Code = "X";
+    EXPECT_FALSE(t.fetch(Vendor::KeyCode, k));
+}
+
+TEST_F(StoreTest, CascadeDeletesTheOrdersLinesOnly) {
+    Table<Line> lines(*store);
+    Order a = order("A", 1);
+    Order b = order("B", 1);
+    for (ULong owner : {a.OrderID, a.OrderID, b.OrderID}) {
+        Line l;
+        l.OrderID = owner;
+        ASSERT_TRUE(lines.insert(l));
+    }
+    Table<Order> orders(*store);
+    Order plain = order("C", 1);
+    Line l;
+    l.OrderID = plain.OrderID;
+    ASSERT_TRUE(lines.insert(l));
+    ASSERT_TRUE(orders.remove(plain));  // without the relation
+    EXPECT_EQ(lines.count(), 4);
+    ASSERT_TRUE(orders.removeCascade(a));
+    EXPECT_EQ(lines.count(), 2);
+    EXPECT_EQ(orders.count(), 1);
+}
+
+TEST_F(StoreTest, AFailedWriteReportsTheDatabaseTextAndTheOperationAndTheNextWriteSucceeds) {
+    ASSERT_TRUE(store->connection().exec(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON Orders WHEN new.Number = 'BAD' "
+        "BEGIN SELECT RAISE(ABORT, 'Record is locked by another user'); END"));
+    Table<Order> t(*store);
+    Order o = order("OK", 1);
+    o.Number = "BAD";
+    Status s = t.update(o);
+    EXPECT_FALSE(s);
+    EXPECT_EQ(s.message, "Record is locked by another user Saving Orders");
+    o.Number = "FINE";
+    EXPECT_TRUE(t.update(o));
+    Order dup;
+    dup.OrderID = o.OrderID;
+    s = t.insert(dup);
+    EXPECT_EQ(s.message, "UNIQUE constraint failed: Orders.OrderID Inserting Orders");
+    EXPECT_TRUE(t.remove(o));
+    s = t.remove(o);
+    EXPECT_EQ(s.message, "Record no longer exists Deleting Orders");
+}
+
+TEST_F(StoreTest, ATransactionRollsBackUnlessCommitted) {
+    Table<Order> t(*store);
+    {
+        Transaction tx(*store);
+        order("gone", 1);
+        {
+            Transaction inner(*store);
+            order("inner", 1);
+            ASSERT_TRUE(inner.commit());
+        }
+    }
+    EXPECT_EQ(t.count(), 0);
+    {
+        Transaction tx(*store);
+        order("kept", 1);
+        {
+            Transaction inner(*store);
+            order("dropped", 1);
+        }
+        ASSERT_TRUE(tx.commit());
+    }
+    EXPECT_EQ(numbers(t.all(Order::KeyNumber)), (std::vector<std::string>{"kept"}));
+}
+
+TEST_F(StoreTest, OpeningRefusesNewerSchemasAndFilesThatAreNotDatabases) {
+    ASSERT_TRUE(store->connection().exec("PRAGMA user_version = 99"));
+    store.reset();
+    std::string err;
+    EXPECT_FALSE(Store::open(dir.file("test.db"), testSchema(), {}, err));
+    EXPECT_NE(err.find("newer version (99)"), std::string::npos) << err;
+
+    dir.write("junk.db", std::string(4096, 'x'));
+    EXPECT_FALSE(Store::open(dir.file("junk.db"), testSchema(), {}, err));
+    EXPECT_NE(err.find("not a database"), std::string::npos) << err;
+    EXPECT_EQ(dir.read("junk.db"), std::string(4096, 'x'));
+
+    EXPECT_FALSE(Store::open(dir.file("missing.db"), testSchema(), {}, err));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing.db")));
+}
+
+TEST_F(StoreTest, OlderDatabasesGainNewColumnsThroughTheirMigration) {
+    store.reset();
+    static RecordInfo grown = Vendor::info();
+    struct Wide : Vendor {
+        Text<20> Phone;
+    };
+    static const Schema v2{{&grown},
+                           {testSchema().migrations[0],
+                            {2, "vendor phone", [](Store& st) { return st.addMissingColumns(grown); }}}};
+    grown.fields.push_back(field<&Wide::Phone>("Phone"));
+    std::string err;
+    auto s = Store::open(dir.file("test.db"), v2, {}, err);
+    ASSERT_TRUE(s) << err;
+    EXPECT_EQ(s->schemaVersion(), 2);
+    auto st = s->connection().prepare("SELECT count(*) FROM pragma_table_info('Vendors') WHERE name = 'Phone'");
+    ASSERT_TRUE(st.step());
+    EXPECT_EQ(sqlite3_column_int(st.raw(), 0), 1);
+}
+
+// Two users number purchase orders at once: each reads the counter and
+// writes it back one higher inside a waiting transaction, so no number is
+// given twice.
+TEST_F(StoreTest, TwoConnectionsSerializeReadThenIncrement) {
+    Table<Order> t(*store);
+    Order counter = order("counter", 0);
+    std::string err;
+    auto other = Store::open(dir.file("test.db"), testSchema(), {}, err);
+    ASSERT_TRUE(other) << err;
+    std::vector<ULong> taken[2];
+    auto worker = [&](Store* s, std::vector<ULong>* out) {
+        Table<Order> tab(*s);
+        for (int i = 0; i < 200; ++i) {
+            Transaction tx(*s);
+            ASSERT_TRUE(tx.status()) << tx.status().message;
+            Order c;
+            c.OrderID = counter.OrderID;
+            ASSERT_TRUE(tab.fetch(Order::KeyOrderID, c));
+            out->push_back(c.VendorID);
+            c.VendorID += 1;
+            ASSERT_TRUE(tab.update(c));
+            ASSERT_TRUE(tx.commit());
+        }
+    };
+    std::thread a(worker, store.get(), &taken[0]);
+    std::thread b(worker, other.get(), &taken[1]);
+    a.join();
+    b.join();
+    std::vector<ULong> all = taken[0];
+    all.insert(all.end(), taken[1].begin(), taken[1].end());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
+    EXPECT_EQ(all.size(), 400u);
+    EXPECT_EQ(all.back(), 399u);
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// A folder of its own for one test, removed afterwards.
+#include <string>
+
+namespace vtl::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace vtl::test
