@@ -87,7 +87,7 @@ std::string Date::iso() const {
     if (serial_ == 0) return {};
     int y, m, d;
     civilFromDays(serial_ + kEpoch, y, m, d);
-    char buf[16];
+    char buf[40];  // room for any int, so the compiler sees no truncation
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", y, m, d);
     return buf;
 }

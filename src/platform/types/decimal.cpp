@@ -22,12 +22,16 @@ Wide rescale(Wide raw, int from, int to) {
         for (int i = from; i < to; ++i) w *= 10;
         return w;
     }
-    return divRound(raw, pow10(from - to));
+    // Wide divisor: a typed fraction may carry up to 30 places.
+    Wide div = 1;
+    for (int i = to; i < from; ++i) div *= 10;
+    return divRound(raw, div);
 }
 
 Wide fromDouble(double v, int scale) {
     if (!std::isfinite(v)) throw DecimalOverflow("decimal from a value that is not a number");
-    if (std::fabs(v) >= 1e18) throw DecimalOverflow("decimal overflow");
+    // Beyond 1e19 the scaled value could leave 128 bits; no DECIMAL holds it anyway.
+    if (std::fabs(v) >= 1e19) return v < 0 ? -kBeyond : kBeyond;
     char buf[64];
     // Read back at 15 significant digits: %.14e gives exactly 15.
     std::snprintf(buf, sizeof buf, "%.14e", v);
@@ -79,14 +83,17 @@ std::optional<Wide> parse(std::string_view t, int scale) {
         if (c < '0' || c > '9') return std::nullopt;
         any = true;
         if (!point) {
-            whole = whole * 10 + (c - '0');
-            if (whole > Wide(1) * pow10(18)) return std::nullopt;
+            // Stop accumulating past every DECIMAL's range: the value stays
+            // too big (and is reported as such) without leaving 128 bits.
+            if (whole < Wide(pow10(18)) * 10) whole = whole * 10 + (c - '0');
+            else whole = kBeyond;
         } else if (fracDigits < 30) {
             frac = frac * 10 + (c - '0');
             ++fracDigits;
         }
     }
     if (!any) return std::nullopt;
+    if (whole == kBeyond) return neg ? -kBeyond : kBeyond;
     Wide w = whole;
     for (int k = 0; k < scale; ++k) w *= 10;
     w += rescale(frac, fracDigits, scale);

@@ -4,6 +4,7 @@
 // product or a quotient) rounds half away from zero. A value that does not fit
 // in P digits is an error (DecimalOverflow), never a silent wrap.
 #include <compare>
+#include <concepts>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -30,10 +31,15 @@ Wide divRound(Wide value, Wide divisor);
 Wide rescale(Wide raw, int from, int to);
 // A double to a scaled integer of the given scale. The double is first read
 // at 15 significant digits, so 2.675 (held as 2.67499999...) rounds to 2.68
-// at two places, as a clerk expects.
+// at two places, as a clerk expects. A magnitude of 1e19 or more gives a
+// value beyond every DECIMAL (kBeyond), so the caller's range check reports
+// it; a NaN or an infinity throws DecimalOverflow.
 Wide fromDouble(double v, int scale);
-// "-1234.5", "1,234.50", " 12 ", "(3.00)" -> scaled integer; nullopt when malformed.
+// "-1234.5", "1,234.50", " 12 ", "(3.00)", "5-" -> scaled integer; blank is 0;
+// nullopt when malformed. More whole digits than any DECIMAL holds give
+// +-kBeyond rather than a wrapped number.
 std::optional<Wide> parse(std::string_view text, int scale);
+inline constexpr Wide kBeyond = Wide(pow10(18)) * pow10(18) * 10;  // 1e37
 std::string toString(std::int64_t raw, int scale);
 [[noreturn]] void overflow(int precision, int scale);
 }  // namespace decimal_detail
@@ -48,11 +54,16 @@ public:
     static constexpr std::int64_t limit = decimal_detail::pow10(P);  // |raw| < limit
 
     constexpr Decimal() = default;
-    // Whole numbers: Decimal<15,2>(12) is 12.00.
-    Decimal(int whole) : raw_(check(static_cast<decimal_detail::Wide>(whole) * decimal_detail::pow10(S))) {}
+    // Whole numbers: Decimal<15,2>(12) is 12.00. Any integer width is taken
+    // as it is (a ULONG above 2^31 stays positive); a double must go through
+    // fromDouble so that its rounding is explicit.
+    template <std::integral I>
+    Decimal(I whole) : raw_(check(static_cast<decimal_detail::Wide>(whole) * decimal_detail::pow10(S))) {}
 
     static Decimal fromRaw(std::int64_t raw) { Decimal d; d.raw_ = check(raw); return d; }
     static Decimal fromDouble(double v) { Decimal d; d.raw_ = check(decimal_detail::fromDouble(v, S)); return d; }
+    // Malformed text gives nullopt; a well-formed number too big for P digits
+    // throws DecimalOverflow like every other conversion.
     static std::optional<Decimal> parse(std::string_view text) {
         auto w = decimal_detail::parse(text, S);
         if (!w) return std::nullopt;
@@ -92,7 +103,10 @@ public:
         decimal_detail::Wide w = static_cast<decimal_detail::Wide>(raw_) * decimal_detail::pow10(S2);
         return fromRawWide(decimal_detail::divRound(w, o.raw()));
     }
-    Decimal operator*(int k) const { return fromRawWide(static_cast<decimal_detail::Wide>(raw_) * k); }
+    template <std::integral I>
+    Decimal operator*(I k) const { return fromRawWide(static_cast<decimal_detail::Wide>(raw_) * k); }
+    template <std::integral I>
+    friend Decimal operator*(I k, Decimal d) { return d * k; }
 
     friend constexpr bool operator==(Decimal a, Decimal b) { return a.raw_ == b.raw_; }
     friend constexpr auto operator<=>(Decimal a, Decimal b) { return a.raw_ <=> b.raw_; }
