@@ -1,0 +1,18 @@
+#pragma once
+// All record layouts of the module and its sibling files.
+#include "records/equipment.h"
+#include "records/general_ledger.h"
+#include "records/inventory.h"
+#include "records/job_cost.h"
+#include "records/payables.h"
+#include "records/po_det_ser.h"
+#include "records/po_detail.h"
+#include "records/po_limits.h"
+#include "records/po_master.h"
+#include "records/po_print.h"
+#include "records/po_rec.h"
+#include "records/receivables.h"
+#include "records/schema.h"
+#include "records/shared_services.h"
+#include "records/systems.h"
+#include "records/users.h"
