@@ -424,3 +424,63 @@ TEST_F(StoreTest, TwoConnectionsSerializeReadThenIncrement) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StoreTest, ProjectionsReadChosenFieldsFilteredAndOrdered) {
+    order("B", 7);
+    order("A", 5, 1);
+    order("C", 5);
+    std::vector<std::string> seen;
+    std::string err;
+    ASSERT_TRUE(store->project(Order::info(), Order::KeyNumber, {{"Closed", "=", {Value::Type::Int, 0, 0, {}}}},
+                               {"Number", "VendorID"},
+                               [&](const std::vector<Value>& v) { seen.push_back(v[0].s + ":" + std::to_string(v[1].i)); },
+                               err))
+        << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"B:7", "C:5"}));
+    seen.clear();
+    ASSERT_TRUE(store->project(Order::info(), -1, {}, {"Number"},
+                               [&](const std::vector<Value>& v) { seen.push_back(v[0].s); }, err,
+                               {{"VendorID", true}}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"B", "A", "C"}));
+    EXPECT_FALSE(store->project(Order::info(), -1, {}, {"Nope"}, [](const std::vector<Value>&) {}, err));
+    EXPECT_FALSE(store->project(Order::info(), -1, {{"Number", "; DROP", {}}}, {"Number"},
+                                [](const std::vector<Value>&) {}, err));
+}
+
+TEST_F(StoreTest, JoinsPairEachParentWithItsChildren) {
+    Order a = order("A", 1);
+    Order b = order("B", 1, 1);
+    Order c = order("C", 1);
+    Table<Line> lines(*store);
+    for (auto [owner, text] : {std::pair{a.OrderID, "a1"}, {b.OrderID, "b1"}, {a.OrderID, "a2"}}) {
+        Line l;
+        l.OrderID = owner;
+        l.Description = text;
+        ASSERT_TRUE(lines.insert(l));
+    }
+    JoinSpec j;
+    j.parent = &Order::info();
+    j.parentKey = Order::KeyNumber;
+    j.parentFilter = {{"Closed", "<", {Value::Type::Int, 1, 0, {}}}};
+    j.parentFields = {"Number"};
+    j.child = &Line::info();
+    j.parentLink = "OrderID";
+    j.childLink = "OrderID";
+    j.childFields = {"Description"};
+    std::vector<std::string> seen;
+    std::string err;
+    ASSERT_TRUE(store->join(j, [&](const std::vector<Value>& p, const std::vector<Value>& ch) {
+        seen.push_back(p[0].s + "/" + (ch[0].type == Value::Type::Null ? "-" : ch[0].s));
+    }, err)) << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"A/a1", "A/a2"}));
+    seen.clear();
+    j.keepChildless = true;
+    ASSERT_TRUE(store->join(j, [&](const std::vector<Value>& p, const std::vector<Value>& ch) {
+        seen.push_back(p[0].s + "/" + (ch[0].type == Value::Type::Null ? "-" : ch[0].s));
+    }, err));
+    EXPECT_EQ(seen, (std::vector<std::string>{"A/a1", "A/a2", "C/-"}));
+}
+
+}  // namespace

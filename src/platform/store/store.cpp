@@ -275,6 +275,118 @@ bool Store::forEachRow(const RecordInfo& info, int key, const std::function<void
     return true;
 }
 
+namespace {
+
+bool knownOp(const std::string& op) {
+    return op == "=" || op == "<>" || op == "<" || op == "<=" || op == ">" || op == ">=";
+}
+
+std::string tailOf(const RecordInfo& info) { return info.uniqueField.empty() ? "_rid" : quote(info.uniqueField); }
+
+std::string keyOrderOf(const RecordInfo& info, int key, const std::string& alias) {
+    std::string o;
+    const KeyDef& k = info.keys.at(static_cast<std::size_t>(key));
+    for (const auto& c : k.fields) {
+        o += alias + quote(c);
+        int fi = info.fieldIndex(c);
+        if (k.noCase && fi >= 0 && info.fields[static_cast<std::size_t>(fi)].kind == FieldKind::String)
+            o += " COLLATE NOCASE";
+        o += ", ";
+    }
+    return o + alias + tailOf(info);
+}
+
+}  // namespace
+
+bool Store::project(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                    const std::vector<std::string>& fields,
+                    const std::function<void(const std::vector<Value>&)>& visit, std::string& error,
+                    const std::vector<std::pair<std::string, bool>>& orderBy) {
+    std::string cols;
+    for (const auto& f : fields) {
+        if (f != "_rid" && info.fieldIndex(f) < 0) {
+            error = "no field " + f + " in " + info.name;
+            return false;
+        }
+        cols += (cols.empty() ? "" : ", ") + (f == "_rid" ? f : quote(f));
+    }
+    std::string where;
+    for (const auto& c : filter) {
+        if (info.fieldIndex(c.field) < 0 || !knownOp(c.op)) {
+            error = "bad condition on " + c.field;
+            return false;
+        }
+        where += (where.empty() ? " WHERE " : " AND ") + quote(c.field) + " " + c.op + " ?";
+    }
+    std::string order;
+    if (!orderBy.empty()) {
+        for (const auto& [f, descending] : orderBy) {
+            if (info.fieldIndex(f) < 0) {
+                error = "no field " + f + " in " + info.name;
+                return false;
+            }
+            order += quote(f) + (descending ? " DESC, " : ", ");
+        }
+        order += tailOf(info);
+    } else {
+        order = key >= 0 ? keyOrderOf(info, key, "") : "_rid";
+    }
+    auto st = conn_.prepare("SELECT " + cols + " FROM " + quote(info.name) + where + " ORDER BY " + order);
+    for (std::size_t i = 0; i < filter.size(); ++i) bindValue(st, static_cast<int>(i) + 1, filter[i].value);
+    std::vector<Value> row(fields.size());
+    while (st.step()) {
+        for (std::size_t i = 0; i < fields.size(); ++i) row[i] = columnValue(st.raw(), static_cast<int>(i));
+        visit(row);
+    }
+    if (st.failed()) {
+        error = conn_.error();
+        return false;
+    }
+    return true;
+}
+
+bool Store::join(const JoinSpec& j,
+                 const std::function<void(const std::vector<Value>&, const std::vector<Value>&)>& visit,
+                 std::string& error) {
+    const RecordInfo& p = *j.parent;
+    const RecordInfo& c = *j.child;
+    std::string cols;
+    for (const auto& f : j.parentFields) {
+        if (p.fieldIndex(f) < 0) { error = "no field " + f + " in " + p.name; return false; }
+        cols += (cols.empty() ? "p." : ", p.") + quote(f);
+    }
+    for (const auto& f : j.childFields) {
+        if (c.fieldIndex(f) < 0) { error = "no field " + f + " in " + c.name; return false; }
+        cols += ", c." + quote(f);
+    }
+    if (p.fieldIndex(j.parentLink) < 0 || c.fieldIndex(j.childLink) < 0) {
+        error = "bad link between " + p.name + " and " + c.name;
+        return false;
+    }
+    std::string where;
+    for (const auto& cond : j.parentFilter) {
+        if (p.fieldIndex(cond.field) < 0 || !knownOp(cond.op)) { error = "bad condition on " + cond.field; return false; }
+        where += (where.empty() ? " WHERE p." : " AND p.") + quote(cond.field) + " " + cond.op + " ?";
+    }
+    std::string sql = "SELECT " + cols + " FROM " + quote(p.name) + " p " + (j.keepChildless ? "LEFT " : "") +
+                      "JOIN " + quote(c.name) + " c ON c." + quote(j.childLink) + " = p." + quote(j.parentLink) +
+                      where + " ORDER BY " + keyOrderOf(p, j.parentKey, "p.") + ", c." + tailOf(c);
+    auto st = conn_.prepare(sql);
+    for (std::size_t i = 0; i < j.parentFilter.size(); ++i) bindValue(st, static_cast<int>(i) + 1, j.parentFilter[i].value);
+    std::vector<Value> pv(j.parentFields.size()), cv(j.childFields.size());
+    const int np = static_cast<int>(j.parentFields.size());
+    while (st.step()) {
+        for (int i = 0; i < np; ++i) pv[static_cast<std::size_t>(i)] = columnValue(st.raw(), i);
+        for (std::size_t i = 0; i < cv.size(); ++i) cv[i] = columnValue(st.raw(), np + static_cast<int>(i));
+        visit(pv, cv);
+    }
+    if (st.failed()) {
+        error = conn_.error();
+        return false;
+    }
+    return true;
+}
+
 // ---------------------------------------------------------------- Transaction
 
 Transaction::Transaction(Store& store) : store_(store) {

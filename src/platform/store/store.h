@@ -56,6 +56,30 @@ struct ScanFrom {
 
 class TableCore;
 
+// A comparison of one field with a value, for the filters of projections
+// and joins: field op value, op one of "=", "<>", "<", "<=", ">", ">=".
+struct Condition {
+    std::string field;
+    std::string op;
+    Value value;
+};
+
+// Reads two files together: each parent record (in the order of one of its
+// keys, filtered) with each of its child records (matched field to field).
+// Only the listed fields are read. A parent without children is passed over
+// unless `keepChildless` is set, in which case its child values are null.
+struct JoinSpec {
+    const RecordInfo* parent = nullptr;
+    int parentKey = 0;
+    std::vector<Condition> parentFilter;
+    std::vector<std::string> parentFields;
+    const RecordInfo* child = nullptr;
+    std::string parentLink;  // field of the parent
+    std::string childLink;   // field of the child equal to it
+    std::vector<std::string> childFields;
+    bool keepChildless = false;
+};
+
 class Store {
 public:
     ~Store();
@@ -87,6 +111,19 @@ public:
     // identity when key < 0), each as one value per field, gaps included.
     bool forEachRow(const RecordInfo& info, int key, const std::function<void(const std::vector<Value>&)>& visit,
                     std::string& error);
+
+    // The listed fields of every record that passes the filter, in the order
+    // of `key` (or of `orderBy` fields when given, each ending with the
+    // record's unique field). Lists show a million rows from such columns
+    // without reading whole records.
+    bool project(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                 const std::vector<std::string>& fields,
+                 const std::function<void(const std::vector<Value>&)>& visit, std::string& error,
+                 const std::vector<std::pair<std::string, bool>>& orderBy = {});
+
+    bool join(const JoinSpec& spec,
+              const std::function<void(const std::vector<Value>& parent, const std::vector<Value>& child)>& visit,
+              std::string& error);
 
 private:
     explicit Store(const Schema& schema) : schema_(schema) {}
