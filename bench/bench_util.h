@@ -1,0 +1,30 @@
+#pragma once
+// Shared pieces of the benchmarks: the --scale option, a stopwatch, and the
+// figure and TARGET lines a script reads.
+#include <chrono>
+#include <string>
+
+namespace vtl::bench {
+
+// The factor given with --scale (1 when absent).
+double scaleFrom(int argc, char** argv);
+
+class Stopwatch {
+public:
+    Stopwatch() : start_(std::chrono::steady_clock::now()) {}
+    double seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+private:
+    std::chrono::steady_clock::time_point start_;
+};
+
+void figure(const std::string& name, double value, const std::string& unit);
+// Prints "TARGET name measured <= limit MET|MISSED"; returns whether met.
+bool target(const std::string& name, double measured, double limit);
+
+// A fresh scratch folder under the system's temporary folder.
+std::string scratchFolder(const std::string& name);
+
+}  // namespace vtl::bench

@@ -1,0 +1,79 @@
+#include "commands/cli.h"
+
+#include "commands/dump.h"
+#include "commands/init.h"
+#include "commands/summary.h"
+#include "records/database.h"
+
+namespace vtl::cli {
+namespace {
+
+const char* kUsage =
+    "usage: vtlpo init --data DIR [--demo]     create a data folder (empty, or with the demo company)\n"
+    "       vtlpo dump FILE --data DIR         print one record file as CSV\n"
+    "       vtlpo summary --data DIR           print what a data folder holds\n";
+
+struct Parsed {
+    std::string command;
+    std::vector<std::string> positional;
+    std::string data;
+    bool demo = false;
+    std::string problem;
+};
+
+Parsed parse(const std::vector<std::string>& args) {
+    Parsed p;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--data") {
+            if (i + 1 >= args.size()) {
+                p.problem = "--data needs a folder";
+                return p;
+            }
+            p.data = args[++i];
+        } else if (a == "--demo") {
+            p.demo = true;
+        } else if (a.rfind("--", 0) == 0) {
+            p.problem = "unknown option " + a;
+            return p;
+        } else if (p.command.empty()) {
+            p.command = a;
+        } else {
+            p.positional.push_back(a);
+        }
+    }
+    return p;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Parsed p = parse(args);
+    if (!p.problem.empty()) {
+        err << "vtlpo: " << p.problem << "\n" << kUsage;
+        return 2;
+    }
+    if (p.command == "help" || p.command.empty()) {
+        (p.command.empty() ? err : out) << kUsage;
+        return p.command.empty() ? 2 : 0;
+    }
+    if (p.data.empty()) {
+        err << "vtlpo: " << p.command << " needs --data DIR\n" << kUsage;
+        return 2;
+    }
+    if (p.command == "init" && p.positional.empty()) return initCommand(p.data, p.demo, out, err);
+    if (p.command == "dump" && p.positional.size() == 1) return dumpCommand(p.positional[0], p.data, out, err);
+    if (p.command == "summary" && p.positional.empty()) {
+        auto db = openDataFolder(p.data, true);
+        if (!db) {
+            err << "vtlpo: " << db.error << "\n";
+            return 1;
+        }
+        out << summarize(*db.store);
+        return 0;
+    }
+    err << "vtlpo: cannot understand \"" << p.command << "\" with these arguments\n" << kUsage;
+    return 2;
+}
+
+}  // namespace vtl::cli

@@ -1,0 +1,61 @@
+#include "demo/demo_data.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "demo/demo_support.h"
+
+namespace vtl::demo {
+
+Date day(int month, int dayOfMonth) {
+    Date d = Date::fromYmd(kYear, month, dayOfMonth);
+    if (d.isNull()) throw BadDemoData("no such day " + std::to_string(month) + "/" + std::to_string(dayOfMonth));
+    return d;
+}
+
+Date asOfDate() { return day(11, 20); }
+
+std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen) {
+    auto padded = [](std::string_view s, std::size_t width) {
+        std::string p(s.substr(0, width));
+        p.append(width - p.size(), ' ');
+        return p;
+    };
+    const auto n = static_cast<std::size_t>(costCodeLen);
+    std::string_view code = costCode.substr(0, std::min(n, costCode.size()));
+    std::string_view type = costCode.size() > n ? costCode.substr(n, 4) : std::string_view();
+    return padded(jobId, 10) + padded(code, 10) + padded(type, 4);
+}
+
+bool load(store::Store& store, std::string& error) {
+    store::Transaction tx(store);
+    if (!tx.status()) {
+        error = tx.status().message;
+        return false;
+    }
+    try {
+        Writer w(store);
+        writeCompany(w);
+        writeParties(w);
+        writeJobs(w);
+        writeInventory(w);
+        writeOrders(w);
+        postOpenOrders(w);
+    } catch (const WriteFailed& e) {
+        error = e.what();
+        return false;
+    } catch (const std::exception& e) {
+        // A fault of the demo tables themselves: a text too long for its
+        // field, a number beyond its field, a record they name but never wrote.
+        error = std::string("demo data: ") + e.what();
+        return false;
+    }
+    store::Status s = tx.commit();
+    if (!s) {
+        error = s.message;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vtl::demo

@@ -1,0 +1,11 @@
+// vtlpo: the module's batch tool.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands/cli.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return vtl::cli::run(args, std::cout, std::cerr);
+}

@@ -1,0 +1,16 @@
+#include "gui/help.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+
+namespace vtl::gui {
+
+void bindHelpKey(QWidget* window, ui::Ui& ui, const std::string& installFolder, const std::string& topic) {
+    auto* shortcut = new QShortcut(QKeySequence::HelpContents, window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window,
+                     [&ui, installFolder, topic] { openHelp(ui, installFolder, topic); });
+}
+
+}  // namespace vtl::gui

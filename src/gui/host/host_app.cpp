@@ -1,0 +1,100 @@
+#include "gui/host/host_app.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "gui/host/command_line.h"
+#include "gui/host/main_window.h"
+#include "gui/host/sign_on.h"
+#include "gui/qt_ui.h"
+#include "gui/setup/setup_catalog.h"
+#include "gui/siblings/sibling_views.h"
+#include "records/database.h"
+#include "vtlpo/module.h"
+
+namespace vtl::host {
+namespace {
+
+constexpr const char* kHostSection = "Vantrel Host";
+constexpr const char* kLastUser = "LastUser";
+
+}  // namespace
+
+int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
+    const std::vector<std::string> raw(argv + 1, argv + argc);
+    // Before anything that needs a display: --help must work on any terminal.
+    if (asksForHelp(raw)) {
+        std::cout << usageText();
+        return 0;
+    }
+    if (!displayAvailable([](const char* name) { return std::getenv(name); })) {
+        std::cerr << noDisplayText();
+        return 1;
+    }
+
+    QApplication app(argc, argv);  // takes its own options (-platform ...) off the line
+    QApplication::setApplicationName(QStringLiteral("Vantrel Purchase Orders"));
+    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
+
+    std::string error;
+    const auto line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!line) {
+        std::cerr << "vantrel: " << error << "\n\n" << usageText();
+        return 2;
+    }
+
+    const std::string installFolder =
+        findInstallFolder(QCoreApplication::applicationDirPath().toStdString(), sourceFolder);
+    gui::QtUi ui(nullptr, installFolder);
+
+    auto db = openDataFolder(line->dataFolder);
+    if (!db) {
+        std::cerr << "vantrel: " << db.error << "\n";
+        ui.tell("The data folder could not be opened.|" + db.error +
+                    "|Make a data folder with: vtlpo init --data FOLDER [--demo]",
+                "Vantrel", ui::Icon::Error);
+        return 1;
+    }
+
+    // The module's settings file (window places) and its auto-entry data
+    // belong to the data folder, wherever the program was started from.
+    vtlpo::LoadOptions options;
+    options.commandLine = line->switches;
+    options.currentFolder = line->dataFolder;
+    options.settingsFolder = line->dataFolder;
+    options.programFolder = installFolder;
+    vtlpo::Module module(options);
+
+    // The host hands the module its own error object, which shows messages
+    // through the windows, and no settings object: the module then keeps
+    // window places in its own "vtlpo.INI".
+    suite::ErrorObject hostErrors(&ui);
+    module.init(&hostErrors, nullptr);
+    SystemClock clock;
+    Session session = module.session(*db.store, ui, clock, line->dataFolder, installFolder);
+    gui::registerSiblingViews(session.views);
+
+    suite::IniFile& settings = session.settings;
+    const auto user = signOn(*db.store, ui, line->user, settings.get(kHostSection, kLastUser, ""),
+                             [](SignOnDialog& d) { d.exec(); });
+    if (!user) {
+        module.kill();
+        return 0;
+    }
+    session.globals.UserID = *user;
+    if (!user->empty()) settings.set(kHostSection, kLastUser, *user);
+
+    setup::SetupCatalog catalog(session.globals.CostCodeLen);
+    MainWindow window(session, catalog);
+    ui.setParent(&window);
+    window.show();
+    const int rc = app.exec();
+
+    module.kill();
+    module.unload();
+    return rc;
+}
+
+}  // namespace vtl::host

@@ -1,0 +1,33 @@
+#include "gui/host/host_menus.h"
+
+#include "records/systems.h"
+
+namespace vtl::host {
+
+const std::vector<ProcedureItem>& purchaseOrderMenu() {
+    static const std::vector<ProcedureItem> items{
+        {"&Enter Purchase Orders...", "BrowsePOMaster", "Enter, change, print and reconcile purchase orders"},
+        {"&Reconcile with Packing Slip...", "BrowsePOReconcile",
+         "Record goods received and invoiced against purchase-order lines"},
+        {"Recalculate &Committed Costs...", "RecalcCommitted",
+         "Rebuild the committed cost of every job cost code from the open purchase orders"},
+        {"&Import Purchase Orders...", "ImportPOMaster", "Read purchase orders from a text file"},
+        {"&Print Purchase Orders...", "LimitPrintPOs", "Print the purchase orders you choose"},
+        {"Purchase Order &Listing...", "PrintPOListing", "Print a listing of purchase orders"},
+    };
+    return items;
+}
+
+std::string companyName(store::Store& store) {
+    auto cursor = store::Table<Systems>(store).all(Systems::KeySystemID);
+    Systems sys;
+    return cursor.next(sys) ? sys.CompanyName.clip() : std::string();
+}
+
+std::string mainWindowTitle(const std::string& company) {
+    std::string title = "Vantrel - Purchase Orders";
+    if (!company.empty()) title += " - " + company;
+    return title;
+}
+
+}  // namespace vtl::host

@@ -1,0 +1,304 @@
+#include "platform/suite/ini_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/suite/text_util.h"
+
+namespace vtl::suite {
+
+namespace {
+
+bool isComment(std::string_view t) { return !t.empty() && (t.front() == ';' || t.front() == '#'); }
+
+}  // namespace
+
+bool IniFile::parseUnlocked(const std::string& content) {
+    lines_.clear();
+    crlf_ = false;
+    std::size_t start = 0;
+    std::string current;  // the section the lines belong to
+    while (start < content.size()) {
+        auto nl = content.find('\n', start);
+        std::string raw = content.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+        start = nl == std::string::npos ? content.size() : nl + 1;
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.pop_back();
+            crlf_ = true;
+        }
+        Line line;
+        line.raw = raw;
+        std::string_view t = trimmed(raw);
+        if (t.size() >= 2 && t.front() == '[' && t.back() == ']' && !trimmed(t.substr(1, t.size() - 2)).empty()) {
+            line.kind = LineKind::Section;
+            line.name = std::string(trimmed(t.substr(1, t.size() - 2)));
+        } else if (!t.empty() && !isComment(t) && t.front() != '[') {
+            auto eq = t.find('=');
+            if (eq != std::string_view::npos && !trimmed(t.substr(0, eq)).empty()) {
+                line.kind = LineKind::Entry;
+                line.name = std::string(trimmed(t.substr(0, eq)));
+                line.value = std::string(trimmed(t.substr(eq + 1)));
+            }
+        }
+        lines_.push_back(std::move(line));
+    }
+    return true;
+}
+
+bool IniFile::readUnlocked() {
+    lines_.clear();
+    lastError_.clear();
+    std::error_code ec;
+    if (!std::filesystem::exists(path_, ec) && !ec) return true;  // no file yet: every entry at its default
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) {
+        lastError_ = path_ + ": cannot be opened";
+        return false;
+    }
+    std::stringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) {
+        lastError_ = path_ + ": cannot be read";
+        return false;
+    }
+    return parseUnlocked(ss.str());
+}
+
+bool IniFile::open(const std::string& path) {
+    std::lock_guard lock(m_);
+    path_ = path;
+    open_ = true;
+    return readUnlocked();
+}
+
+bool IniFile::reload() {
+    std::lock_guard lock(m_);
+    if (!open_) return false;
+    return readUnlocked();
+}
+
+void IniFile::close() {
+    std::lock_guard lock(m_);
+    open_ = false;
+    path_.clear();
+    lines_.clear();
+}
+
+std::string IniFile::path() const {
+    std::lock_guard lock(m_);
+    return path_;
+}
+
+bool IniFile::isOpen() const {
+    std::lock_guard lock(m_);
+    return open_;
+}
+
+void IniFile::parse(const std::string& content) {
+    std::lock_guard lock(m_);
+    parseUnlocked(content);
+}
+
+long IniFile::findSection(const std::string& section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == LineKind::Section && equalNoCase(lines_[i].name, section)) return static_cast<long>(i);
+    return -1;
+}
+
+long IniFile::findEntry(const std::string& section, const std::string& entry) const {
+    std::string current;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& l = lines_[i];
+        if (l.kind == LineKind::Section) current = l.name;
+        else if (l.kind == LineKind::Entry && equalNoCase(current, section) && equalNoCase(l.name, entry))
+            return static_cast<long>(i);
+    }
+    return -1;
+}
+
+std::size_t IniFile::sectionEnd(long header) const {
+    std::size_t i = static_cast<std::size_t>(header + 1);
+    while (i < lines_.size() && lines_[i].kind != LineKind::Section) ++i;
+    return i;
+}
+
+std::optional<std::string> IniFile::get(const std::string& section, const std::string& entry) const {
+    std::lock_guard lock(m_);
+    long i = findEntry(section, entry);
+    if (i < 0) return std::nullopt;
+    return lines_[static_cast<std::size_t>(i)].value;
+}
+
+std::string IniFile::get(const std::string& section, const std::string& entry, const std::string& fallback) const {
+    auto v = get(section, entry);
+    return v ? *v : fallback;
+}
+
+std::int64_t IniFile::getInt(const std::string& section, const std::string& entry, std::int64_t fallback) const {
+    auto v = get(section, entry);
+    if (!v) return fallback;
+    std::string_view s = *v;
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    std::int64_t n = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return fallback;
+    return n;
+}
+
+bool IniFile::set(const std::string& section, const std::string& entry, const std::string& value) {
+    std::lock_guard lock(m_);
+    Line line;
+    line.kind = LineKind::Entry;
+    line.value = std::string(trimmed(value));
+    long at = findEntry(section, entry);
+    if (at >= 0) {
+        Line& old = lines_[static_cast<std::size_t>(at)];
+        old.value = line.value;
+        old.raw = old.name + "=" + old.value;  // the name keeps the spelling the file had
+    } else {
+        line.name = entry;
+        line.raw = entry + "=" + line.value;
+        long header = section.empty() ? -1 : findSection(section);
+        if (section.empty() || header >= 0) {
+            // After the section's last entry, so comments and blank lines
+            // that close the section stay below it.
+            std::size_t end = sectionEnd(header);
+            std::size_t pos = static_cast<std::size_t>(header + 1);
+            for (std::size_t i = pos; i < end; ++i)
+                if (lines_[i].kind == LineKind::Entry) pos = i + 1;
+            lines_.insert(lines_.begin() + static_cast<long>(pos), std::move(line));
+        } else {
+            if (!lines_.empty() && !trimmed(lines_.back().raw).empty()) lines_.push_back(Line{});
+            Line head;
+            head.kind = LineKind::Section;
+            head.name = section;
+            head.raw = "[" + section + "]";
+            lines_.push_back(std::move(head));
+            lines_.push_back(std::move(line));
+        }
+    }
+    return !open_ || writeUnlocked(nullptr);
+}
+
+bool IniFile::setInt(const std::string& section, const std::string& entry, std::int64_t value) {
+    return set(section, entry, std::to_string(value));
+}
+
+bool IniFile::remove(const std::string& section, const std::string& entry) {
+    std::lock_guard lock(m_);
+    long at = findEntry(section, entry);
+    if (at < 0) return true;
+    lines_.erase(lines_.begin() + at);
+    return !open_ || writeUnlocked(nullptr);
+}
+
+bool IniFile::removeSection(const std::string& section) {
+    std::lock_guard lock(m_);
+    long header = findSection(section);
+    if (header < 0) return true;
+    lines_.erase(lines_.begin() + header, lines_.begin() + static_cast<long>(sectionEnd(header)));
+    return !open_ || writeUnlocked(nullptr);
+}
+
+std::vector<std::string> IniFile::sections() const {
+    std::lock_guard lock(m_);
+    std::vector<std::string> out;
+    for (const Line& l : lines_) {
+        if (l.kind != LineKind::Section) continue;
+        bool seen = false;
+        for (const auto& s : out) seen = seen || equalNoCase(s, l.name);
+        if (!seen) out.push_back(l.name);
+    }
+    return out;
+}
+
+std::vector<std::string> IniFile::entries(const std::string& section) const {
+    std::lock_guard lock(m_);
+    std::vector<std::string> out;
+    std::string current;
+    for (const Line& l : lines_) {
+        if (l.kind == LineKind::Section) current = l.name;
+        else if (l.kind == LineKind::Entry && equalNoCase(current, section)) {
+            bool seen = false;
+            for (const auto& e : out) seen = seen || equalNoCase(e, l.name);
+            if (!seen) out.push_back(l.name);
+        }
+    }
+    return out;
+}
+
+std::string IniFile::textUnlocked() const {
+    std::string out;
+    const char* eol = crlf_ ? "\r\n" : "\n";
+    for (const Line& l : lines_) {
+        out += l.raw;
+        out += eol;
+    }
+    return out;
+}
+
+std::string IniFile::text() const {
+    std::lock_guard lock(m_);
+    return textUnlocked();
+}
+
+bool IniFile::writeUnlocked(std::string* error) {
+    auto fail = [&](const std::string& what) {
+        lastError_ = path_ + ": " + what;
+        if (error) *error = lastError_;
+        return false;
+    };
+    if (path_.empty()) return fail("no settings file is bound");
+    static std::atomic<unsigned> serial{0};
+    const std::string tmp = path_ + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return fail(std::strerror(errno));
+    const std::string content = textUnlocked();
+    std::size_t done = 0;
+    while (done < content.size()) {
+        ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            std::string why = std::strerror(errno);
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            return fail(why);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    const bool synced = ::fsync(fd) == 0;
+    std::string why = synced ? "" : std::strerror(errno);
+    if (::close(fd) != 0 && synced) why = std::strerror(errno);
+    if (!why.empty()) {
+        ::unlink(tmp.c_str());
+        return fail(why);
+    }
+    if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
+        why = std::strerror(errno);
+        ::unlink(tmp.c_str());
+        return fail(why);
+    }
+    lastError_.clear();
+    return true;
+}
+
+bool IniFile::save(std::string* error) {
+    std::lock_guard lock(m_);
+    return writeUnlocked(error);
+}
+
+std::string IniFile::lastError() const {
+    std::lock_guard lock(m_);
+    return lastError_;
+}
+
+}  // namespace vtl::suite

@@ -1,0 +1,114 @@
+// The batch tool end to end: init, dump and the one-line errors.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "commands/cli.h"
+#include "commands/csv.h"
+#include "records/database.h"
+#include "records/records.h"
+#include "support/temp_dir.h"
+
+using namespace vtl;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result vtlpo(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    int code = cli::run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> v;
+    std::size_t pos = 0, nl;
+    while ((nl = text.find("\r\n", pos)) != std::string::npos) {
+        v.push_back(text.substr(pos, nl - pos));
+        pos = nl + 2;
+    }
+    return v;
+}
+
+}  // namespace
+
+TEST(Csv, QuotesOnlyWhatNeedsIt) {
+    EXPECT_EQ(cli::csvField("Smith; John"), "Smith; John");
+    EXPECT_EQ(cli::csvField("Lumber, Inc."), "\"Lumber, Inc.\"");
+    EXPECT_EQ(cli::csvField("2\" pipe"), "\"2\"\" pipe\"");
+    EXPECT_EQ(cli::csvField("line\nbreak"), "\"line\nbreak\"");
+    EXPECT_EQ(cli::csvLine({"a", "", "b,c"}), "a,,\"b,c\"\r\n");
+}
+
+TEST(Cli, InitCreatesAnEmptyDatabaseOnceAndDumpPrintsHeadersInKeyOrder) {
+    test::TempDir dir;
+    const std::string data = dir.file("data");
+    Result init = vtlpo({"init", "--data", data});
+    ASSERT_EQ(init.code, 0) << init.err;
+    Result again = vtlpo({"init", "--data", data});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_NE(again.err.find("already"), std::string::npos);
+
+    {
+        auto db = openDataFolder(data);
+        ASSERT_TRUE(db) << db.error;
+        store::Table<POMaster> t(*db.store);
+        for (auto [id, number, name] : {std::tuple{3u, "1003", "Lumber, \"Best\" Inc."}, {1u, "1001", "Smith; John"},
+                                        {2u, "", "Ace"}}) {
+            POMaster po;
+            po.POID = id;
+            po.PONumber = number;
+            po.ShipToName = name;
+            po.POAmount = Money::fromRaw(-1250);
+            po.IssueDate = Date::fromYmd(2026, 12, 8);
+            ASSERT_TRUE(t.insert(po));
+        }
+    }
+    Result dump = vtlpo({"dump", "POMaster", "--data", data});
+    ASSERT_EQ(dump.code, 0) << dump.err;
+    auto rows = lines(dump.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].rfind("POM:POID,POM:BatchID,POM:VendorID,POM:ShipToType,", 0), 0u);
+    EXPECT_EQ(rows[0].find("gap"), std::string::npos);
+    EXPECT_NE(rows[0].find(",POM:ShipToZip,POM:ShipToContact,"), std::string::npos);
+    EXPECT_EQ(rows[1].rfind("1,", 0), 0u);
+    EXPECT_EQ(rows[2].rfind("2,", 0), 0u);
+    EXPECT_EQ(rows[3].rfind("3,", 0), 0u);
+    EXPECT_NE(rows[3].find(",\"Lumber, \"\"Best\"\" Inc.\","), std::string::npos);
+    EXPECT_NE(rows[1].find(",Smith; John,"), std::string::npos);
+    EXPECT_NE(rows[1].find(",2026-12-08,"), std::string::npos);
+    EXPECT_NE(rows[1].find(",-12.50,"), std::string::npos);
+
+    // The file name is found without regard to case.
+    EXPECT_EQ(vtlpo({"dump", "podetail", "--data", data}).out.rfind("POD:POID,POD:DetailID,", 0), 0u);
+}
+
+TEST(Cli, BadInputGetsOneLineAndTouchesNothing) {
+    test::TempDir dir;
+    Result r = vtlpo({"dump", "POMaster", "--data", dir.file("none")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "vtlpo: " + dir.file("none") + ": no such data folder\n");
+    EXPECT_FALSE(fs::exists(dir.file("none")));
+
+    ASSERT_EQ(vtlpo({"init", "--data", dir.path()}).code, 0);
+    r = vtlpo({"dump", "NoSuchFile", "--data", dir.path()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "vtlpo: NoSuchFile: no such record file\n");
+
+    EXPECT_EQ(vtlpo({"dump", "POMaster"}).code, 2);
+    EXPECT_EQ(vtlpo({"frobnicate", "--data", dir.path()}).code, 2);
+    EXPECT_EQ(vtlpo({"init", "--data"}).code, 2);
+    EXPECT_EQ(vtlpo({}).code, 2);
+
+    dir.write("plain.txt", "x");
+    r = vtlpo({"init", "--data", dir.file("plain.txt")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "vtlpo: " + dir.file("plain.txt") + ": not a folder\n");
+    EXPECT_EQ(dir.read("plain.txt"), "x");
+}

@@ -1,0 +1,60 @@
+#pragma once
+// What the host's tests share: a new data folder, a session over it with a
+// scripted person, and the application object the widgets need.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "platform/suite/error_object.h"
+#include "platform/suite/globals.h"
+#include "platform/suite/ini_file.h"
+#include "platform/suite/procedures.h"
+#include "platform/suite/session.h"
+#include "platform/suite/views.h"
+#include "platform/ui/scripted_ui.h"
+#include "records/database.h"
+#include "support/temp_dir.h"
+
+namespace vtl::test {
+
+inline QApplication& qtApp() {
+    static int argc = 1;
+    static char name[] = "host_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QApplication app(argc, argv);
+    }
+    return *static_cast<QApplication*>(QApplication::instance());
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    HostTest()
+        : db_(createDataFolder(dir_.path())),
+          errors_(&ui_),
+          settings_(dir_.file("vtlpo.INI")),
+          clock_(Date::fromYmd(2026, 7, 15)),
+          session_{*db_.store, ui_, globals_, errors_, settings_, clock_, procedures_, views_, dir_.path(),
+                   dir_.path()} {
+        qtApp();
+        ui_.onFailure([](const std::string& m) { ADD_FAILURE() << m; });
+    }
+    void TearDown() override { ui_.verifyDone(); }
+
+    store::Store& store() { return *db_.store; }
+
+    TempDir dir_;
+    OpenResult db_;
+    ui::ScriptedUi ui_;
+    suite::Globals globals_;
+    suite::ErrorObject errors_;
+    suite::IniFile settings_;
+    FixedClock clock_;
+    suite::ProcedureTable procedures_;
+    suite::Views views_;
+    Session session_;
+};
+
+}  // namespace vtl::test
