@@ -143,7 +143,7 @@ Session Module::session(store::Store& store, ui::Ui& ui, const Clock& clock, con
                         const std::string& installFolder) {
     suite::ErrorObject& e = errors();
     if (!e.ui()) e.setUi(&ui);
-    return Session{store, ui, globals(), e, settings(), clock, procedures_, views_, dataFolder, installFolder};
+    return Session{store, ui, globals(), e, settings(), clock, procedures_, views_, dataFolder, installFolder, state_};
 }
 
 }  // namespace vtl::vtlpo

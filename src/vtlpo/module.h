@@ -28,7 +28,6 @@
 #include "platform/types/date.h"
 #include "platform/ui/ui.h"
 #include "siblings/modules/sibling_modules.h"
-#include "vtlpo/module_state.h"
 #include "vtlpo/spell_check.h"
 
 namespace vtl::vtlpo {

@@ -37,7 +37,7 @@ protected:
           settings_(dir_.file("vtlpo.INI")),
           clock_(Date::fromYmd(2026, 7, 15)),
           session_{*db_.store, ui_, globals_, errors_, settings_, clock_, procedures_, views_, dir_.path(),
-                   dir_.path()} {
+                   dir_.path(), module_} {
         qtApp();
         ui_.onFailure([](const std::string& m) { ADD_FAILURE() << m; });
     }
@@ -54,6 +54,7 @@ protected:
     FixedClock clock_;
     suite::ProcedureTable procedures_;
     suite::Views views_;
+    ModuleState module_;
     Session session_;
 };
 

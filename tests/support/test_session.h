@@ -26,7 +26,7 @@ public:
         if (!db) throw std::runtime_error(db.error);
         errors.setUi(&ui);
         session = std::make_unique<Session>(
-            Session{*db.store, ui, globals, errors, settings, clock, procedures, views, folder, dir.path()});
+            Session{*db.store, ui, globals, errors, settings, clock, procedures, views, folder, dir.path(), module});
     }
 
     Session& operator*() { return *session; }
@@ -43,6 +43,7 @@ public:
     suite::IniFile settings;
     suite::ProcedureTable procedures;
     suite::Views views;
+    ModuleState module;
     std::unique_ptr<Session> session;
 };
 

@@ -19,12 +19,15 @@ class IniFile;
 
 namespace vtl {
 
-// The module-wide objects that the module's windows share.
+// The module-wide objects that the module's windows share. Every window of
+// the host runs on its one interface thread, so plain values serve.
 struct ModuleState {
     bool viewOnly = false;            // set by the browse before the form opens; the forms then offer no save
     ULong chosenPOID = 0;             // the order picked in the search window
     bool showFullyReconciled = false; // the browse's check box, handed to the search window and back
     Byte repetitiveInsert = 1;        // the browse's "Repetitive Insert", read by the forms
+
+    void clear() { *this = ModuleState(); }
 };
 
 class Session {
@@ -39,7 +42,7 @@ public:
     suite::Views& views;            // the view (or script) that shows each kind of window
     std::string dataFolder;        // database, work files, stored attachments
     std::string installFolder;     // html/ help pages, images
-    ModuleState module{};          // shared by every window of the module
+    ModuleState& module;           // shared by every window of the module
 
     // Runs another procedure by name; false when it does not exist yet.
     bool call(const std::string& name) { return procedures.call(name, *this); }

@@ -1,0 +1,46 @@
+#include "vtlpoent/procedures.h"
+
+#include "platform/suite/error_object.h"
+#include "platform/suite/session.h"
+#include "vtlpoent/browse/browse_po_master.h"
+#include "vtlpoent/search/pick_po_master.h"
+#include "vtlpoent/search/search_po_master.h"
+
+namespace vtl::ent {
+namespace {
+
+// The alternate browse lists the same orders with the same actions; it
+// differs only in the window that shows it.
+struct BrowsePOMasterNew : BrowsePOMaster {
+    using BrowsePOMaster::BrowsePOMaster;
+};
+
+template <class Browse>
+void runBrowse(Session& s, const char* name) {
+    suite::ProcedureName named(s.errors, name);
+    Browse b(s);
+    b.open();
+    s.views.run(b);
+    b.close();
+    s.globals.GlobalResponse = b.selected() ? suite::Response::Completed : suite::Response::Cancelled;
+}
+
+}  // namespace
+
+void registerEntryProcedures(suite::ProcedureTable& table) {
+    table.set("BrowsePOMaster", [](Session& s) { runBrowse<BrowsePOMaster>(s, "BrowsePOMaster"); });
+    table.set("BrowsePOMasterNew", [](Session& s) { runBrowse<BrowsePOMasterNew>(s, "BrowsePOMasterNew"); });
+    table.set("SearchPOMaster", [](Session& s) {
+        suite::ProcedureName named(s.errors, "SearchPOMaster");
+        SearchPOMaster w(s);
+        if (!s.views.run(w)) w.cancel();
+    });
+    table.set("PickPOMaster", [](Session& s) {
+        suite::ProcedureName named(s.errors, "PickPOMaster");
+        PickPOMaster w(s);
+        w.open();
+        if (!s.views.run(w)) w.cancel();
+    });
+}
+
+}  // namespace vtl::ent
