@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "records/records.h"
 #include "records/schema.h"
 
 namespace vtl {
@@ -33,6 +34,11 @@ const store::Schema& databaseSchema() {
                  for (const auto* r : s.schema().records)
                      if (!s.createTable(*r) || !s.createIndexes(*r)) return false;
                  return true;
+             }},
+            {2, "index of the lines with goods received and not invoiced",
+             [](store::Store& s) {
+                 return s.createIndex(PODetail::info(), "Received", {"POID"},
+                                      {{"QtyRcvdNotInvoiced", "<>", {store::Value::Type::Int, 0, 0, {}}, true}});
              }},
         }};
     return schema;

@@ -89,6 +89,8 @@ Value columnValue(sqlite3_stmt* s, int col) {
     }
 }
 
+bool knownOp(const std::string& op);
+
 bool fileExists(const std::string& path) {
     struct stat st{};
     return ::stat(path.c_str(), &st) == 0;
@@ -244,6 +246,21 @@ bool Store::addMissingColumns(const RecordInfo& info) {
     return true;
 }
 
+bool Store::createIndex(const RecordInfo& info, const std::string& name, const std::vector<std::string>& fields,
+                        const std::vector<Condition>& where) {
+    std::string cols, filter;
+    for (const auto& f : fields) {
+        if (info.fieldIndex(f) < 0) return false;
+        cols += (cols.empty() ? "" : ", ") + quote(f);
+    }
+    for (const auto& c : where) {
+        if (info.fieldIndex(c.field) < 0 || !knownOp(c.op) || c.value.type != Value::Type::Int) return false;
+        filter += (filter.empty() ? " WHERE " : " AND ") + quote(c.field) + " " + c.op + " " + std::to_string(c.value.i);
+    }
+    return conn_.exec("CREATE INDEX IF NOT EXISTS " + quote(info.name + "_" + name) + " ON " + quote(info.name) + " (" +
+                      cols + ")" + filter);
+}
+
 TableCore& Store::core(const RecordInfo& info) {
     for (auto& t : tables_)
         if (&t->info() == &info) return *t;
@@ -281,6 +298,12 @@ bool knownOp(const std::string& op) {
     return op == "=" || op == "<>" || op == "<" || op == "<=" || op == ">" || op == ">=";
 }
 
+// The right-hand side of a condition: a placeholder, or the number itself.
+std::string operand(const Condition& c) {
+    return c.literal && c.value.type == Value::Type::Int ? std::to_string(c.value.i) : std::string("?");
+}
+bool bound(const Condition& c) { return operand(c) == "?"; }
+
 std::string tailOf(const RecordInfo& info) { return info.uniqueField.empty() ? "_rid" : quote(info.uniqueField); }
 
 std::string keyOrderOf(const RecordInfo& info, int key, const std::string& alias) {
@@ -316,7 +339,7 @@ bool Store::project(const RecordInfo& info, int key, const std::vector<Condition
             error = "bad condition on " + c.field;
             return false;
         }
-        where += (where.empty() ? " WHERE " : " AND ") + quote(c.field) + " " + c.op + " ?";
+        where += (where.empty() ? " WHERE " : " AND ") + quote(c.field) + " " + c.op + " " + operand(c);
     }
     std::string order;
     if (!orderBy.empty()) {
@@ -332,7 +355,9 @@ bool Store::project(const RecordInfo& info, int key, const std::vector<Condition
         order = key >= 0 ? keyOrderOf(info, key, "") : "_rid";
     }
     auto st = conn_.prepare("SELECT " + cols + " FROM " + quote(info.name) + where + " ORDER BY " + order);
-    for (std::size_t i = 0; i < filter.size(); ++i) bindValue(st, static_cast<int>(i) + 1, filter[i].value);
+    int n = 0;
+    for (const auto& c : filter)
+        if (bound(c)) bindValue(st, ++n, c.value);
     std::vector<Value> row(fields.size());
     while (st.step()) {
         for (std::size_t i = 0; i < fields.size(); ++i) row[i] = columnValue(st.raw(), static_cast<int>(i));
@@ -366,13 +391,15 @@ bool Store::join(const JoinSpec& j,
     std::string where;
     for (const auto& cond : j.parentFilter) {
         if (p.fieldIndex(cond.field) < 0 || !knownOp(cond.op)) { error = "bad condition on " + cond.field; return false; }
-        where += (where.empty() ? " WHERE p." : " AND p.") + quote(cond.field) + " " + cond.op + " ?";
+        where += (where.empty() ? " WHERE p." : " AND p.") + quote(cond.field) + " " + cond.op + " " + operand(cond);
     }
     std::string sql = "SELECT " + cols + " FROM " + quote(p.name) + " p " + (j.keepChildless ? "LEFT " : "") +
                       "JOIN " + quote(c.name) + " c ON c." + quote(j.childLink) + " = p." + quote(j.parentLink) +
                       where + " ORDER BY " + keyOrderOf(p, j.parentKey, "p.") + ", c." + tailOf(c);
     auto st = conn_.prepare(sql);
-    for (std::size_t i = 0; i < j.parentFilter.size(); ++i) bindValue(st, static_cast<int>(i) + 1, j.parentFilter[i].value);
+    int n = 0;
+    for (const auto& cond : j.parentFilter)
+        if (bound(cond)) bindValue(st, ++n, cond.value);
     std::vector<Value> pv(j.parentFields.size()), cv(j.childFields.size());
     const int np = static_cast<int>(j.parentFields.size());
     while (st.step()) {

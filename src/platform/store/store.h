@@ -62,6 +62,9 @@ struct Condition {
     std::string field;
     std::string op;
     Value value;
+    // Written into the statement instead of bound (whole numbers only), so a
+    // filtered index made for that very condition serves the query.
+    bool literal = false;
 };
 
 // Reads two files together: each parent record (in the order of one of its
@@ -104,6 +107,10 @@ public:
     bool createTable(const RecordInfo& info);
     bool createIndexes(const RecordInfo& info);
     bool addMissingColumns(const RecordInfo& info);
+    // An index beyond the keys, for speed only; `where` (literal whole-number
+    // conditions) makes it cover only the records that pass.
+    bool createIndex(const RecordInfo& info, const std::string& name, const std::vector<std::string>& fields,
+                     const std::vector<Condition>& where = {});
 
     TableCore& core(const RecordInfo& info);
 

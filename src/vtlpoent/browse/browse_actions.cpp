@@ -49,32 +49,33 @@ void BrowsePOMaster::open() {
 
 // Orders received against but not yet invoiced are marked green in the
 // list; a partially reconciled order never keeps the fully-reconciled flag.
+// Only the lines with goods received are read, through their own index.
 void BrowsePOMaster::packingSlipPass() {
     packingSlips_.clear();
-    std::vector<ULong> wrongFlag;
-    store::JoinSpec j;
-    j.parent = &POMaster::info();
-    j.parentKey = POMaster::KeyReconciled;
-    j.parentFilter = {{"Reconciled", "<", intValue(2)}};
-    j.parentFields = {"POID", "Reconciled", "RecTF"};
-    j.child = &PODetail::info();
-    j.parentLink = "POID";
-    j.childLink = "POID";
-    j.childFields = {"QtyOrdered", "QtyRcvdNotInvoiced"};
-    j.keepChildless = true;
     std::string error;
-    bool ok = session_.store.join(j, [&](const std::vector<store::Value>& p, const std::vector<store::Value>& c) {
-        const ULong poid = static_cast<ULong>(p[0].i);
-        if (p[1].i == 0) {
-            if (c[1].type == store::Value::Type::Null || c[1].i == 0) return;
-            auto& entry = packingSlips_[poid];
-            entry.first += Quantity::fromRaw(c[0].i);
-            entry.second += Quantity::fromRaw(c[1].i);
-        } else if (p[1].i == 1 && p[2].i == 1) {
-            if (wrongFlag.empty() || wrongFlag.back() != poid) wrongFlag.push_back(poid);
-        }
-    }, error);
-    if (!ok) report(error);
+    std::vector<ULong> wrongFlag;
+    if (!session_.store.project(POMaster::info(), POMaster::KeyReconciled,
+                                {{"Reconciled", "=", intValue(1)}, {"RecTF", "=", intValue(1)}}, {"POID"},
+                                [&](const std::vector<store::Value>& v) { wrongFlag.push_back(static_cast<ULong>(v[0].i)); },
+                                error))
+        report(error);
+    std::unordered_set<ULong> unreconciled;
+    if (!session_.store.project(POMaster::info(), POMaster::KeyReconciled, {{"Reconciled", "=", intValue(0)}}, {"POID"},
+                                [&](const std::vector<store::Value>& v) { unreconciled.insert(static_cast<ULong>(v[0].i)); },
+                                error))
+        report(error);
+    store::Condition received{"QtyRcvdNotInvoiced", "<>", intValue(0), true};
+    if (!session_.store.project(PODetail::info(), PODetail::KeyPOID, {received},
+                                {"POID", "QtyOrdered", "QtyRcvdNotInvoiced"},
+                                [&](const std::vector<store::Value>& v) {
+                                    const ULong poid = static_cast<ULong>(v[0].i);
+                                    if (!unreconciled.count(poid)) return;
+                                    auto& entry = packingSlips_[poid];
+                                    entry.first += Quantity::fromRaw(v[1].i);
+                                    entry.second += Quantity::fromRaw(v[2].i);
+                                },
+                                error))
+        report(error);
     store::Table<POMaster> orders(session_.store);
     for (ULong poid : wrongFlag) {
         POMaster po;
