@@ -148,8 +148,10 @@ std::unique_ptr<ui::Progress> QtUi::progress(const std::string& title, const std
 
 std::optional<std::string> QtUi::lookup(const ui::LookupSpec& spec) {
     LookupWindow window(spec, dialogParent());
-    if (!spec.helpTopic.empty())
+    if (!spec.helpTopic.empty()) {
         window.setHelp([this, topic = spec.helpTopic] { openHelp(*this, installFolder_, topic); });
+        bindHelpKey(&window, *this, installFolder_, spec.helpTopic);
+    }
     const bool busy = busy_ > 0;
     if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
     window.exec();

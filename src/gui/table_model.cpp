@@ -86,9 +86,29 @@ void setUpList(QTableView* view, TableModel* model) {
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setHighlightSections(false);
+    fitColumns(view, model);
+}
+
+void fitColumns(QTableView* view, const TableModel* model) {
+    // Only the first rows are measured: a look-up of ten thousand rows opens
+    // at once, and its columns were laid out for their contents anyway.
+    constexpr int kMeasuredRows = 200;
+    constexpr int kPadding = 14;
+    const QFontMetrics cells = view->fontMetrics();
+    const QFontMetrics headers = view->horizontalHeader()->fontMetrics();
     const auto& columns = model->columns();
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        view->setColumnWidth(static_cast<int>(i), dialogUnitsToPixels(view, columns[i].width));
+    const int rows = std::min(model->rowCount(), kMeasuredRows);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int c = static_cast<int>(i);
+        const int declared = dialogUnitsToPixels(view, columns[i].width);
+        if (i + 1 == columns.size()) {
+            view->setColumnWidth(c, declared);
+            continue;
+        }
+        int wanted = headers.horizontalAdvance(qs(columns[i].header)) + kPadding;
+        for (int r = 0; r < rows; ++r) wanted = std::max(wanted, cells.horizontalAdvance(model->cell(r, c)) + kPadding);
+        view->setColumnWidth(c, std::max(declared, std::min(wanted, 2 * declared)));
+    }
 }
 
 }  // namespace vtl::gui

@@ -38,6 +38,9 @@ private:
 // numbers, columns sized from their widths in dialog units (a quarter of the
 // font's average character width each) and aligned as declared.
 void setUpList(QTableView* view, TableModel* model);
+// Widens the columns whose header or first rows do not fit their declared
+// width (the last column stretches to the window anyway).
+void fitColumns(QTableView* view, const TableModel* model);
 // Pixels of `dialogUnits` horizontal dialog units in the widget's font.
 int dialogUnitsToPixels(const QWidget* widget, int dialogUnits);
 

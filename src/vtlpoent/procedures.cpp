@@ -3,17 +3,12 @@
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
 #include "vtlpoent/browse/browse_po_master.h"
+#include "vtlpoent/browse/browse_po_master_new.h"
 #include "vtlpoent/search/pick_po_master.h"
 #include "vtlpoent/search/search_po_master.h"
 
 namespace vtl::ent {
 namespace {
-
-// The alternate browse lists the same orders with the same actions; it
-// differs only in the window that shows it.
-struct BrowsePOMasterNew : BrowsePOMaster {
-    using BrowsePOMaster::BrowsePOMaster;
-};
 
 template <class Browse>
 void runBrowse(Session& s, const char* name) {

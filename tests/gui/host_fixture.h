@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <memory>
 
 #include "platform/suite/error_object.h"
 #include "platform/suite/globals.h"
@@ -18,13 +17,16 @@
 
 namespace vtl::test {
 
+// The test program usually makes the application object before the first
+// test; one made here lives to the end of the program on purpose (destroyed
+// at exit, after Qt's own statics, it would crash the program's way out).
 inline QApplication& qtApp() {
     static int argc = 1;
     static char name[] = "host_tests";
     static char* argv[] = {name, nullptr};
     if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QApplication(argc, argv);
     }
     return *static_cast<QApplication*>(QApplication::instance());
 }

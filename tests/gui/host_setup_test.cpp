@@ -204,6 +204,15 @@ TEST_F(SetupWindowTest, EntriesThatAreNotValuesAreRefusedWithTheirCaption) {
     ui_.expectTell("Name may not be left blank.", "Job - Insert", ui::Icon::Exclamation);
     ui_.expectTell("\"8.6x\" is not a number that fits Tax Rate (%).", "Job - Insert", ui::Icon::Exclamation);
     then([&](RecordForm& f) {
+        // Leaving an entry that holds no number only marks it; the message waits for OK.
+        auto* rate = qobject_cast<QLineEdit*>(f.entry("APTaxRate"));
+        rate->setText("abc");
+        emit rate->editingFinished();
+        EXPECT_EQ(rate->toolTip(), "\"abc\" is not a number that fits Tax Rate (%).");
+        rate->setText("7.5");
+        emit rate->editingFinished();
+        EXPECT_EQ(rate->text(), "7.5000");
+        EXPECT_EQ(rate->toolTip(), "");
         type(f, "JobID", "2610");
         f.okButton()->click();  // no name yet
         EXPECT_EQ(f.result(), 0);
@@ -251,7 +260,8 @@ TEST_F(SetupWindowTest, ARepeatedKeyIsCaughtBeforeTheStoreRefusesIt) {
 
 TEST_F(SetupWindowTest, AFailedWriteIsShownAndNothingOfTheRecordIsKept) {
     ASSERT_TRUE(store().connection().exec(
-        "CREATE TRIGGER contacts_locked BEFORE INSERT ON Contact BEGIN SELECT RAISE(ABORT, 'contacts are locked'); END"));
+        "CREATE TRIGGER contacts_locked BEFORE INSERT ON Contact "
+        "BEGIN SELECT RAISE(ABORT, 'contacts are locked'); END"));
     MaintenanceWindow w(catalog_.vendors(), session_, runner());
     ui_.expectTell("contacts are locked Inserting Contact", "Vendor - Insert", ui::Icon::Error);
     then([&](RecordForm& f) {
@@ -286,6 +296,43 @@ TEST_F(SetupWindowTest, AVendorOnPurchaseOrdersCannotBeDeleted) {
                    ui::Icon::Exclamation);
     w.deleteButton()->click();
     EXPECT_EQ(vendors().size(), 1u);
+}
+
+TEST_F(SetupWindowTest, ARenamedJobTakesItsCostCodesAlongUnlessOrdersReferToIt) {
+    JCHeader job;
+    job.JobID = "2601";
+    job.JobName = "Orchards Crossing";
+    ASSERT_TRUE(store::Table<JCHeader>(store()).insert(job));
+    JCCost cost;
+    cost.JobID = "2601";
+    cost.CostCode = "061000MAT";
+    cost.RecordID = setup::costRecordID("2601", "061000MAT", 6);
+    ASSERT_TRUE(store::Table<JCCost>(store()).insert(cost));
+
+    setup::RecordBrowse browse(store(), catalog_.jobs(), clock_.today());
+    std::string error;
+    ASSERT_TRUE(browse.reload(error));
+    auto editor = browse.change(0);
+    const setup::FieldSpec& id = *catalog_.jobs().fieldSpec("JobID");
+    ASSERT_TRUE(editor.editable(id));
+    EXPECT_FALSE(editor.setText(id, "2601A"));
+    EXPECT_FALSE(editor.save());
+    JCCost moved;
+    moved.RecordID = setup::costRecordID("2601A", "061000MAT", 6);
+    ASSERT_TRUE(store::Table<JCCost>(store()).fetch(JCCost::KeyRecordID, moved));
+    EXPECT_EQ(moved.JobID, "2601A");
+    EXPECT_EQ(store::Table<JCCost>(store()).count(), 1);
+
+    POMaster po;
+    po.DefaultJob = "2601A";
+    ASSERT_TRUE(store::Table<POMaster>(store()).insert(po));
+    ASSERT_TRUE(browse.reload(error));
+    auto locked = browse.change(0);
+    EXPECT_FALSE(locked.editable(id));
+    EXPECT_EQ(locked.lockedBecause(id),
+              "The Job ID of this job cannot be changed while other records refer to it (1 purchase order).");
+    EXPECT_FALSE(locked.setText(id, "2699"));
+    EXPECT_EQ(locked.text(id), "2601A");
 }
 
 TEST_F(SetupWindowTest, TheLocatorMovesToTheFirstNameStartingWithWhatIsTyped) {

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 
@@ -93,11 +94,15 @@ TEST_F(LookupWindowTest, DoubleClickSelectsAndAnEmptyListSelectsNothing) {
     LookupWindow w(vendors());
     w.show();
     const QModelIndex third = w.list()->model()->index(2, 0);
-    w.list()->setCurrentIndex(third);
     const QPoint at = w.list()->visualRect(third).center();
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w.list()->viewport()->mapToGlobal(at), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.list()->viewport(), &dbl);
+    const QPoint global = w.list()->viewport()->mapToGlobal(at);
+    // What the mouse sends for a double-click: press, release, double-click, release.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(w.list()->viewport(), &e);
+    }
     EXPECT_EQ(w.chosenKey(), std::optional<std::string>("7"));
 
     ui::LookupSpec none = vendors();
@@ -126,6 +131,23 @@ TEST_F(LookupWindowTest, ColumnsTakeTheirHeadersWidthsAndAlignment) {
     EXPECT_TRUE(w.helpButton()->isVisibleTo(&w));
     w.helpButton()->click();
     EXPECT_EQ(opened, 1);
+}
+
+TEST_F(LookupWindowTest, HelpOfAMissingPageSaysSo) {
+    ui_.setInstallFolder("/nonexistent/vantrel");
+    auto spec = vendors();
+    spec.helpTopic = "html/Vendors.htm";
+    QString told;
+    whenModal<LookupWindow>([&](LookupWindow* w) {
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            told = box->text();
+            box->buttons().at(0)->click();
+        });
+        w->helpButton()->click();
+        w->cancelButton()->click();
+    });
+    EXPECT_EQ(ui_.lookup(spec), std::nullopt);
+    EXPECT_EQ(told, "The help page for this window is not installed.\n/nonexistent/vantrel/html/Vendors.htm");
 }
 
 TEST_F(LookupWindowTest, TenThousandRowsOpenAndLocateQuickly) {

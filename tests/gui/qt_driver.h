@@ -15,13 +15,15 @@
 namespace vtl::test {
 
 // The application object, on the offscreen platform unless one was chosen.
+// It is never destroyed: at exit it would outlive Qt's own statics (the
+// keyboard device that key events create) and crash on the way out.
 inline QApplication& offscreenApp() {
     static int argc = 1;
     static char name[] = "gui_tests";
     static char* argv[] = {name, nullptr};
     if (!QApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
+        new QApplication(argc, argv);
     }
     return *static_cast<QApplication*>(QApplication::instance());
 }

@@ -1,18 +1,24 @@
 #include "gui/host/host_app.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
+#include "gui/help.h"
 #include "gui/host/command_line.h"
+#include "gui/host/host_menus.h"
 #include "gui/host/main_window.h"
 #include "gui/host/sign_on.h"
 #include "gui/qt_ui.h"
 #include "gui/setup/setup_catalog.h"
+#include "gui/ent/entry_views.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
 #include "vtlpo/module.h"
+#include "vtlpoent/procedures.h"
 
 namespace vtl::host {
 namespace {
@@ -29,7 +35,8 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
         std::cout << usageText();
         return 0;
     }
-    if (!displayAvailable([](const char* name) { return std::getenv(name); })) {
+    const bool platformGiven = std::find(raw.begin(), raw.end(), "-platform") != raw.end();
+    if (!platformGiven && !displayAvailable([](const char* name) { return std::getenv(name); })) {
         std::cerr << noDisplayText();
         return 1;
     }
@@ -49,7 +56,10 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
         findInstallFolder(QCoreApplication::applicationDirPath().toStdString(), sourceFolder);
     gui::QtUi ui(nullptr, installFolder);
 
-    auto db = openDataFolder(line->dataFolder);
+    // Messages, the status line and stored attachments name the folder in full.
+    std::error_code ec;
+    const std::string dataFolder = std::filesystem::absolute(line->dataFolder, ec).lexically_normal().string();
+    auto db = openDataFolder(dataFolder);
     if (!db) {
         std::cerr << "vantrel: " << db.error << "\n";
         ui.tell("The data folder could not be opened.|" + db.error +
@@ -62,8 +72,8 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     // belong to the data folder, wherever the program was started from.
     vtlpo::LoadOptions options;
     options.commandLine = line->switches;
-    options.currentFolder = line->dataFolder;
-    options.settingsFolder = line->dataFolder;
+    options.currentFolder = dataFolder;
+    options.settingsFolder = dataFolder;
     options.programFolder = installFolder;
     vtlpo::Module module(options);
 
@@ -73,12 +83,17 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     suite::ErrorObject hostErrors(&ui);
     module.init(&hostErrors, nullptr);
     SystemClock clock;
-    Session session = module.session(*db.store, ui, clock, line->dataFolder, installFolder);
+    Session session = module.session(*db.store, ui, clock, dataFolder, installFolder);
+    // The module's procedures that are built so far, and the windows of
+    // them and of the sibling services.
+    ent::registerEntryProcedures(session.procedures);
     gui::registerSiblingViews(session.views);
+    gui::registerEntryViews(session.views);
 
     suite::IniFile& settings = session.settings;
-    const auto user = signOn(*db.store, ui, line->user, settings.get(kHostSection, kLastUser, ""),
-                             [](SignOnDialog& d) { d.exec(); });
+    const auto user = signOn(
+        *db.store, ui, line->user, settings.get(kHostSection, kLastUser, ""), [](SignOnDialog& d) { d.exec(); },
+        [&ui, installFolder] { gui::openHelp(ui, installFolder, kSignOnHelp); });
     if (!user) {
         module.kill();
         return 0;

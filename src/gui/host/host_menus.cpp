@@ -1,6 +1,7 @@
 #include "gui/host/host_menus.h"
 
 #include "records/systems.h"
+#include "records/users.h"
 
 namespace vtl::host {
 
@@ -22,6 +23,19 @@ std::string companyName(store::Store& store) {
     auto cursor = store::Table<Systems>(store).all(Systems::KeySystemID);
     Systems sys;
     return cursor.next(sys) ? sys.CompanyName.clip() : std::string();
+}
+
+std::string signedOnText(store::Store& store, const std::string& userId) {
+    if (userId.empty()) return "Signed on without a user ID";
+    UserFile u;
+    u.UserID = userId;
+    std::string text = "Signed on as " + userId;
+    if (store::Table<UserFile>(store).fetch(UserFile::KeyUserID, u)) {
+        std::string name = u.FirstName.clip();
+        if (!u.LastName.blank()) name += (name.empty() ? "" : " ") + u.LastName.clip();
+        if (!name.empty()) text += " (" + name + ")";
+    }
+    return text;
 }
 
 std::string mainWindowTitle(const std::string& company) {

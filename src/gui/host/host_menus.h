@@ -19,6 +19,8 @@ const std::vector<ProcedureItem>& purchaseOrderMenu();
 
 // The company name of the system settings record, "" when there is none.
 std::string companyName(store::Store& store);
+// "Signed on as LAO (Luis Ortega)"; "Signed on without a user ID" for none.
+std::string signedOnText(store::Store& store, const std::string& userId);
 // "Vantrel - Purchase Orders - Cascade Builders"
 std::string mainWindowTitle(const std::string& company);
 

@@ -1,13 +1,11 @@
 #include "gui/host/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -44,8 +42,14 @@ MainWindow::MainWindow(Session& session, const setup::SetupCatalog& catalog, set
     setObjectName("mainWindow");
     buildMenus();
     setCentralWidget(buildHome());
-    const std::string user = session_.globals.UserID.empty() ? "no user" : session_.globals.UserID;
-    statusBar()->showMessage(qs("Signed on as " + user + "    Data folder: " + session_.dataFolder));
+    // Kept apart from the status line, which the menus use for their hints.
+    auto* who = new QLabel(qs(signedOnText(session_.store, session_.globals.UserID)), this);
+    who->setObjectName("signedOn");
+    auto* where = new QLabel(qs("Data folder: " + session_.dataFolder), this);
+    who->setContentsMargins(6, 0, 12, 0);
+    where->setContentsMargins(6, 0, 6, 0);
+    statusBar()->addPermanentWidget(who);
+    statusBar()->addPermanentWidget(where);
     gui::bindHelpKey(this, session_.ui, session_.installFolder, kMainWindowHelp);
     resize(640, 440);
     keepPlace(this, session_.settings, "Main Window");

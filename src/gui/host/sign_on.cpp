@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -26,7 +27,7 @@ std::vector<SignOnUser> signOnUsers(store::Store& store) {
     return users;
 }
 
-SignOnDialog::SignOnDialog(std::vector<SignOnUser> users, QWidget* parent)
+SignOnDialog::SignOnDialog(std::vector<SignOnUser> users, std::function<void()> help, QWidget* parent)
     : QDialog(parent), users_(std::move(users)) {
     setWindowTitle(QStringLiteral("Sign On"));
     setObjectName("signOn");
@@ -48,6 +49,13 @@ SignOnDialog::SignOnDialog(std::vector<SignOnUser> users, QWidget* parent)
     ok_->setDefault(true);
     QPushButton* cancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName("cancel");
+    if (help) {
+        QPushButton* h = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+        h->setObjectName("help");
+        connect(h, &QPushButton::clicked, this, help);
+        auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+        connect(f1, &QShortcut::activated, this, help);
+    }
     connect(ok_, &QPushButton::clicked, this, &SignOnDialog::choose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QTableView::doubleClicked, this, &SignOnDialog::choose);
@@ -79,7 +87,8 @@ void SignOnDialog::choose() {
 }
 
 std::optional<std::string> signOn(store::Store& store, ui::Ui& ui, const std::string& requested,
-                                  const std::string& lastUser, const SignOnRunner& run) {
+                                  const std::string& lastUser, const SignOnRunner& run,
+                                  std::function<void()> help) {
     const auto users = signOnUsers(store);
     if (users.empty()) {
         ui.tell("There are no users in this data folder yet.|Add them under Setup, Users.", "Sign On",
@@ -92,7 +101,7 @@ std::optional<std::string> signOn(store::Store& store, ui::Ui& ui, const std::st
         ui.tell("There is no user \"" + requested + "\" in this data folder.|Choose your user ID from the list.",
                 "Sign On", ui::Icon::Exclamation);
     }
-    SignOnDialog dialog(users);
+    SignOnDialog dialog(users, std::move(help));
     dialog.setCurrentUser(lastUser);
     run(dialog);
     return dialog.chosen();

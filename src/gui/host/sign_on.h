@@ -30,7 +30,8 @@ std::vector<SignOnUser> signOnUsers(store::Store& store);
 class SignOnDialog : public QDialog {
     Q_OBJECT
 public:
-    SignOnDialog(std::vector<SignOnUser> users, QWidget* parent = nullptr);
+    // `help` (when given) opens the window's help page from its Help button and F1.
+    SignOnDialog(std::vector<SignOnUser> users, std::function<void()> help = {}, QWidget* parent = nullptr);
 
     QTableView* list() const { return list_; }
     QPushButton* okButton() const { return ok_; }
@@ -58,6 +59,7 @@ using SignOnRunner = std::function<void(SignOnDialog&)>;
 // cancelled. A data folder without users signs on no one ("") after
 // saying so, so that Setup can add them.
 std::optional<std::string> signOn(store::Store& store, ui::Ui& ui, const std::string& requested,
-                                  const std::string& lastUser, const SignOnRunner& run);
+                                  const std::string& lastUser, const SignOnRunner& run,
+                                  std::function<void()> help = {});
 
 }  // namespace vtl::host

@@ -85,7 +85,9 @@ std::string shownText(const store::FieldDef& f, std::string_view picture, const 
             auto d = Date::fromIso(v.s);
             return d ? pic::clip(pic::format(*d, picture)) : std::string();
         }
-        case Kind::Time: return v.type == T::Null ? std::string() : pic::clip(pic::format(Time(static_cast<std::int32_t>(v.i)), picture));
+        case Kind::Time:
+            if (v.type == T::Null) return {};
+            return pic::clip(pic::format(Time(static_cast<std::int32_t>(v.i)), picture));
         case Kind::Gap: return {};
     }
     return {};

@@ -27,8 +27,8 @@ std::vector<ui::LookupColumn> listColumns(const FileSpec& spec) {
         const FieldSpec* f = spec.fieldSpec(c.field);
         const auto& def = info.fields.at(static_cast<std::size_t>(info.fieldIndex(c.field)));
         const bool right = isNumeric(def) && !(f && (f->flags & Flag));
-        // A character is four dialog units wide; a little more keeps the text off the grid line.
-        cols.push_back({c.header, c.width * 4 + 8, right ? ui::Align::Right : ui::Align::Left});
+        // A character is four dialog units wide on average; digits and capitals are wider.
+        cols.push_back({c.header, c.width * 4 + 16, right ? ui::Align::Right : ui::Align::Left});
     }
     return cols;
 }

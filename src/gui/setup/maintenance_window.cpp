@@ -1,13 +1,11 @@
 #include "gui/setup/maintenance_window.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -15,7 +13,6 @@
 #include "gui/help.h"
 #include "gui/host/window_places.h"
 #include "gui/qt_text.h"
-#include "gui/setup/field_entry.h"
 #include "gui/table_model.h"
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
@@ -99,9 +96,11 @@ MaintenanceWindow::MaintenanceWindow(const FileSpec& spec, Session& session, For
     del->setContext(Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &MaintenanceWindow::deleteRecord);
 
+    // Wide enough to show every column without scrolling sideways.
     int wide = 0;
-    for (const auto& c : spec.columns) wide += c.width;
-    resize(std::max(420, fontMetrics().averageCharWidth() * wide + 140), 420);
+    for (int i = 0; i < model_->columnCount(); ++i) wide += list_->columnWidth(i);
+    wide += list_->verticalScrollBar()->sizeHint().width() + 2 * list_->frameWidth() + 24;
+    resize(std::max(420, wide + layout->contentsMargins().left() + layout->contentsMargins().right()), 440);
     reload();
     host::keepPlace(this, session_.settings, "Setup " + spec.title);
 }
@@ -193,7 +192,8 @@ void openSetupWindow(const FileSpec& spec, Session& session, QWidget* parent, Fo
         return;
     }
     auto* w = new MaintenanceWindow(spec, session, std::move(runner), parent);
-    w->setAttribute(Qt::WA_DeleteOnClose);
+    // Close, Esc and the window's close box all end in finished().
+    QObject::connect(w, &QDialog::finished, w, &QObject::deleteLater);
     w->show();
     w->raise();
     w->activateWindow();

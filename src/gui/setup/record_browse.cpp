@@ -2,7 +2,6 @@
 
 #include <cctype>
 
-#include "gui/setup/field_entry.h"
 
 namespace vtl::setup {
 namespace {

@@ -83,8 +83,15 @@ RecordEditor::RecordEditor(store::Store& store, const FileSpec& spec, AnyRecord 
         children_.push_back(std::move(rows));
     }
     if (mode_ == Mode::Change) {
-        for (const auto& u : spec_.usedBy)
-            if (usedByOthers(u.parentField)) locked_.push_back(u.parentField);
+        for (const auto& u : spec_.usedBy) {
+            const bool known = std::any_of(locked_.begin(), locked_.end(),
+                                           [&](const auto& l) { return l.first == u.parentField; });
+            const std::string users = known ? std::string() : usersOf(u.parentField);
+            if (users.empty()) continue;
+            locked_.emplace_back(u.parentField, "The " + captionOf(u.parentField) + " of this " + spec_.recordName +
+                                                    " cannot be changed while other records refer to it (" + users +
+                                                    ").");
+        }
     }
 }
 
@@ -102,14 +109,16 @@ RecordEditor::RecordEditor(RecordEditor& parent, int list, int row)
     rec_.set(c.childField, parent.rec_.get(c.parentField));
 }
 
-bool RecordEditor::usedByOthers(const std::string& field) {
+std::string RecordEditor::usersOf(const std::string& field) {
+    std::string users;
     for (const auto& u : spec_.usedBy) {
         if (u.parentField != field) continue;
         AnyRecord probe(*u.type);
         probe.set(u.field, rec_.get(u.parentField));
-        if (AnyTable(store_, *u.type).count(u.key, probe, 1) > 0) return true;
+        const auto n = AnyTable(store_, *u.type).count(u.key, probe, 1);
+        if (n > 0) users += (users.empty() ? "" : " and ") + u.what.count(n);
     }
-    return false;
+    return users;
 }
 
 std::string RecordEditor::title() const {
@@ -138,7 +147,13 @@ bool RecordEditor::flag(const FieldSpec& f) const { return rec_.get(f.field).i !
 bool RecordEditor::editable(const FieldSpec& f) const {
     if (f.flags & ReadOnly) return false;
     if (f.field == rec_.info().autoNumber) return false;
-    return std::find(locked_.begin(), locked_.end(), f.field) == locked_.end();
+    return lockedBecause(f).empty();
+}
+
+std::string RecordEditor::lockedBecause(const FieldSpec& f) const {
+    for (const auto& [field, why] : locked_)
+        if (field == f.field) return why;
+    return {};
 }
 
 int RecordEditor::width(const FieldSpec& f) const { return entryWidth(spec_.def(f), spec_.pictureOf(f)); }

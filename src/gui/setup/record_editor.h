@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "gui/setup/any_record.h"
@@ -58,6 +59,9 @@ public:
     std::string text(const FieldSpec& f) const;
     bool flag(const FieldSpec& f) const;
     bool editable(const FieldSpec& f) const;
+    // Why a field that could be typed into is locked ("" when it is not):
+    // other records hold its value.
+    std::string lockedBecause(const FieldSpec& f) const;
     int width(const FieldSpec& f) const;  // characters the entry may hold
     // Takes a typed value; a Problem (and the old value kept) when it is not
     // a value of the field. Text is cut to the field's width.
@@ -80,7 +84,8 @@ private:
     std::optional<Problem> checkSiblings(const AnyRecord& rec) const;
     std::optional<Problem> checkStored();
     std::optional<Problem> write();
-    bool usedByOthers(const std::string& field);
+    // The records that refer to this one through `field`, counted ("3 purchase orders"); "" for none.
+    std::string usersOf(const std::string& field);
     std::string captionOf(const std::string& field) const;
     // "Account 5000-00", "Unit BOX": the captioned fields of a key with their values.
     std::string keyWords(const store::KeyDef& key, const AnyRecord& rec, const std::string& skip) const;
@@ -94,7 +99,7 @@ private:
     int list_ = -1;
     int row_ = -1;
     std::vector<ChildRows> children_;
-    std::vector<std::string> locked_;  // key fields that other records refer to
+    std::vector<std::pair<std::string, std::string>> locked_;  // key fields that other records refer to, and why
     bool saved_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "gui/setup/record_form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -10,8 +11,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/help.h"
@@ -48,25 +49,18 @@ RecordForm::RecordForm(RecordEditor& editor, Session& session, FormRunner runner
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* flags = new QVBoxLayout;
     for (const FieldSpec* f : editor_.entries()) {
         QWidget* w = makeEntry(*f);
         entries_[f->field] = w;
+        // A check box carries its own caption, in the place the caption map gives it.
         if (f->flags & Flag) {
-            flags->addWidget(w);
+            fields->addRow(QString(), w);
         } else {
             auto* label = new QLabel(qs(f->caption), this);
             label->setBuddy(w);
             fields->addRow(label, w);
         }
     }
-    if (flags->count() > 0) fields->addRow(QString(), [&] {
-            auto* box = new QWidget(this);
-            flags->setContentsMargins(0, 0, 0, 0);
-            box->setLayout(flags);
-            return box;
-        }());
-    else delete flags;
 
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
@@ -111,7 +105,8 @@ QWidget* RecordForm::makeEntry(const FieldSpec& f) {
         memo->setPlainText(qs(editor_.text(f)));
         memo->setReadOnly(!editable);
         memo->setTabChangesFocus(true);
-        memo->setFixedSize(charsWide(memo, 50), memo->fontMetrics().lineSpacing() * 5 + 12);
+        memo->setFixedSize(charsWide(memo, 60), memo->fontMetrics().lineSpacing() * 6 + 12);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         w = memo;
     } else {
         auto* line = new QLineEdit(this);
@@ -119,13 +114,20 @@ QWidget* RecordForm::makeEntry(const FieldSpec& f) {
         line->setMaxLength(width);
         line->setText(qs(editor_.text(f)));
         line->setReadOnly(!editable);
-        if (!editable) line->setFocusPolicy(Qt::ClickFocus);
+        if (!editable) {
+            // Shown on the window's colour, so nobody tries to type into it.
+            QPalette p = line->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            line->setPalette(p);
+            line->setFocusPolicy(Qt::ClickFocus);
+            line->setToolTip(qs(editor_.lockedBecause(f)));
+        }
         const auto& def = editor_.spec().def(f);
         if (isNumeric(def)) line->setAlignment(Qt::AlignRight);
         if (def.kind == store::FieldKind::Date) line->setPlaceholderText(QStringLiteral("m/dd/yyyy"));
         line->setFixedWidth(charsWide(line, std::min(std::max(width, 4), 50)));
         connect(line, &QLineEdit::editingFinished, this, [this, &f] {
-            if (!showing_) take(f);
+            if (!showing_) take(f, false);
         });
         w = line;
     }
@@ -144,7 +146,11 @@ QWidget* RecordForm::makeChildList(int list) {
     c.model = new gui::TableModel(c.view);
     c.model->setColumns(listColumns(child));
     gui::setUpList(c.view, c.model);
-    c.view->setMinimumHeight(c.view->fontMetrics().lineSpacing() * 6);
+    c.view->horizontalHeader()->setStretchLastSection(true);
+    c.view->setMinimumHeight(c.view->fontMetrics().lineSpacing() * 7);
+    int wide = 0;
+    for (int i = 0; i < c.model->columnCount(); ++i) wide += c.view->columnWidth(i);
+    c.view->setMinimumWidth(wide + c.view->verticalScrollBar()->sizeHint().width() + 4);
     c.insert = new QPushButton(QStringLiteral("&Insert"), box);
     c.change = new QPushButton(QStringLiteral("C&hange"), box);
     c.remove = new QPushButton(QStringLiteral("&Delete"), box);
@@ -175,18 +181,27 @@ QWidget* RecordForm::entry(const std::string& field) const {
     return it == entries_.end() ? nullptr : it->second;
 }
 
-bool RecordForm::take(const FieldSpec& f) {
+bool RecordForm::take(const FieldSpec& f, bool tell) {
     QWidget* w = entry(f.field);
     if (!w || (f.flags & Flag) || !editor_.editable(f)) return true;
     QString typed;
     if (auto* line = qobject_cast<QLineEdit*>(w)) typed = line->text();
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) typed = memo->toPlainText();
     if (auto p = editor_.setText(f, ss(typed))) {
-        showProblem(*p);
+        mark(w, p->text);
+        if (tell) showProblem(*p);
         return false;
     }
+    mark(w, {});
     refresh(f);
     return true;
+}
+
+void RecordForm::mark(QWidget* w, const std::string& problem) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, problem.empty() ? QApplication::palette(w).color(QPalette::Text) : QColor(0xB0, 0, 0));
+    w->setPalette(p);
+    w->setToolTip(qs(problem));
 }
 
 void RecordForm::refresh(const FieldSpec& f) {
@@ -219,7 +234,7 @@ void RecordForm::showProblem(const Problem& p) {
 
 void RecordForm::save() {
     for (const FieldSpec* f : editor_.entries())
-        if (!take(*f)) return;
+        if (!take(*f, true)) return;
     if (auto p = editor_.save()) {
         showProblem(*p);
         for (const FieldSpec* f : editor_.entries()) refresh(*f);

@@ -63,8 +63,11 @@ private:
 
     QWidget* makeEntry(const FieldSpec& f);
     QWidget* makeChildList(int list);
-    // Hands an entry's text to the editor; false (and the problem shown) when refused.
-    bool take(const FieldSpec& f);
+    // Hands an entry's text to the editor; false when refused. Leaving an
+    // entry only marks a refused one (so Cancel is never held up by a
+    // message); OK shows the problem.
+    bool take(const FieldSpec& f, bool tell);
+    void mark(QWidget* w, const std::string& problem);
     void refresh(const FieldSpec& f);
     void refreshChildren(int list);
     void editChild(int list, int row);

@@ -83,7 +83,7 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
     contacts_.recordName = "contact";
     contacts_.helpTopic = "html/Setup_Vendors.htm";
     contacts_.fields = {{"FirstName", "&First Name:", Required}, {"LastName", "&Last Name:"}, {"Email", "&E-mail:"}};
-    contacts_.columns = {{"FirstName", "First Name", 14}, {"LastName", "Last Name", 14}, {"Email", "E-mail", 24}};
+    contacts_.columns = {{"FirstName", "First Name", 14}, {"LastName", "Last Name", 14}, {"Email", "E-mail", 30}};
     contacts_.listKey = Contact::KeyContactID;
     contacts_.locatorField = "LastName";
 
@@ -106,15 +106,16 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
                        {"DefaultAccount", "Default Accou&nt:"},
                        {"ExternalID", "E&xternal ID:"},
                        {"Active", "Acti&ve", Flag}};
-    vendors_.columns = {{"VendorName", "Vendor Name", 30},
+    vendors_.columns = {{"VendorName", "Vendor Name", 34},
                         {"VendorID", "Vendor ID", 8},
                         {"City", "City", 14},
-                        {"Phone", "Phone", 14},
+                        {"Phone", "Phone", 15},
                         {"Active", "Active", 5}};
     vendors_.listKey = APVendor::KeyVendorName;
     vendors_.locatorField = "VendorName";
     vendors_.defaults = {{"Active", yes}};
-    vendors_.children = {{&contacts_, "VendorID", "VendorID", Contact::KeyVendorID, "Contacts", {"contact", "contacts"}}};
+    vendors_.children = {
+        {&contacts_, "VendorID", "VendorID", Contact::KeyVendorID, "Contacts", {"contact", "contacts"}}};
     vendors_.usedBy = {{&RecordType::of<POMaster>(), POMaster::KeyVendorID, "VendorID", "VendorID",
                         {"purchase order", "purchase orders"}}};
 
@@ -144,7 +145,8 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
                          {"State", "&State:", Upper},
                          {"Zip", "&Zip Code:"},
                          {"Contact", "C&ontact:"}};
-    customers_.columns = {{"CustomerName", "Customer Name", 30}, {"CustomerID", "Customer ID", 8}, {"City", "City", 14}};
+    customers_.columns = {
+        {"CustomerName", "Customer Name", 30}, {"CustomerID", "Customer ID", 8}, {"City", "City", 14}};
     customers_.listKey = ARCust::KeyCustomerName;
     customers_.locatorField = "CustomerName";
     customers_.children = {{&shipTos_, "CustomerID", "CustomerID", ARShipTo::KeyCustomerID, "Ship-To Addresses",
@@ -186,7 +188,7 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
                     {"APTaxRate", "&Tax Rate (%):", 0, "@n8.4"},
                     {"Active", "Acti&ve", Flag},
                     {"Closed", "C&losed to new transactions", Flag}};
-    jobs_.columns = {{"JobID", "Job ID", 8}, {"JobName", "Job Name", 30}, {"City", "City", 14},
+    jobs_.columns = {{"JobID", "Job ID", 8}, {"JobName", "Job Name", 34}, {"City", "City", 14},
                      {"Active", "Active", 5}, {"Closed", "Closed", 5}};
     jobs_.listKey = JCHeader::KeyJobID;
     jobs_.locatorField = "JobName";
@@ -212,7 +214,8 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
     eqCosts_.fields = {{"CostCategory", "&Category:", Required},
                        {"Description", "&Description:"},
                        {"Account", "&Account:"}};
-    eqCosts_.columns = {{"CostCategory", "Category", 10}, {"Description", "Description", 24}, {"Account", "Account", 12}};
+    eqCosts_.columns = {
+        {"CostCategory", "Category", 10}, {"Description", "Description", 24}, {"Account", "Account", 12}};
     eqCosts_.listKey = EQCost::KeyEquipCategory;
     eqCosts_.locatorField = "CostCategory";
 
@@ -232,7 +235,7 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
     conversions_.recordName = "unit conversion";
     conversions_.helpTopic = "html/Setup_Inventory_Items.htm";
     conversions_.fields = {{"UnitName", "&Unit:", Required | Upper},
-                           {"Factor", "&Stocking Units in One:", Required, "@n14.6"}};
+                           {"Factor", "&Stocking Units in One:", Required, "@n12.4"}};
     conversions_.columns = {{"UnitName", "Unit", 8}, {"Factor", "Stocking Units", 14}};
     conversions_.listKey = INCnvrt::KeyItemUnit;
     conversions_.locatorField = "UnitName";
@@ -250,7 +253,7 @@ SetupCatalog::SetupCatalog(int costCodeLen) {
                      {"OnOrder", "On Order:", ReadOnly},
                      {"TotalReceived", "Received:", ReadOnly},
                      {"Serialized", "&Serialized", Flag}};
-    items_.columns = {{"ItemID", "Item ID", 14}, {"Description", "Description", 34}, {"StockUnit", "Unit", 6},
+    items_.columns = {{"ItemID", "Item ID", 16}, {"Description", "Description", 34}, {"StockUnit", "Unit", 6},
                       {"OnHand", "On Hand", 10}, {"OnOrder", "On Order", 10}};
     items_.listKey = INMaster::KeyItemID;
     items_.locatorField = "Description";

@@ -67,6 +67,7 @@ QPushButton* ListDialog::addButton(const QString& caption, std::function<void()>
 
 void ListDialog::setRows(const std::vector<std::vector<std::string>>& rows, int highlight) {
     model_->setRows(rows);
+    fitColumns(list_, model_);
     setCurrentRow(highlight);
     updateButtons();
 }

@@ -30,7 +30,9 @@ AccountView::AccountView(services::EditAccountNum& account, QWidget* parent) : Q
     row->addWidget(entry_, 1);
     row->addWidget(find);
     auto* form = new QFormLayout;
-    form->addRow(tr("&Account:"), row);
+    auto* caption = new QLabel(tr("&Account:"), this);
+    caption->setBuddy(entry_);
+    form->addRow(caption, row);
     form->addRow(QString(), description_);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);

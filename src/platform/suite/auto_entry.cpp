@@ -51,7 +51,7 @@ bool AutoEntryStore::init(const std::string& fileName, int shared) {
 
 void AutoEntryStore::kill() {
     std::lock_guard lock(m_);
-    if (!file_.empty()) writeUnlocked(nullptr);
+    // Every change was written when it was made.
     file_.clear();
     fields_.clear();
 }

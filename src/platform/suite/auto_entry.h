@@ -30,7 +30,7 @@ public:
     // windows (1: one list per field for all of them). A missing file is an
     // empty store; false when the file exists but cannot be read.
     bool init(const std::string& fileName, int shared = 1);
-    // Writes the file and unbinds.
+    // Unbinds; every change was written to the file as it was made.
     void kill();
     std::string fileName() const;
     int shared() const;

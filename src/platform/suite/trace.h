@@ -13,6 +13,9 @@
 
 namespace vtl::suite {
 
+// The log file the host may name in the data folder.
+inline constexpr const char* kTraceLogName = "vtlpo-trace.log";
+
 class Trace {
 public:
     // Whether the switches on this command line ask for trace lines.

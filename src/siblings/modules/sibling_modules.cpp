@@ -2,6 +2,7 @@
 
 #include "siblings/files/image_files.h"
 #include "siblings/lookups/lookups.h"
+#include "siblings/services/services.h"
 
 namespace vtl::siblings {
 
@@ -65,7 +66,7 @@ Siblings::Siblings() : data_(log_) {
     auto add = [&](const char* name, std::vector<R> registrars) {
         others_.push_back(std::make_unique<SiblingModule>(name, log_, std::move(registrars)));
     };
-    add("VTLMISC", {declareMiscServices, registerImageFileProcedures});
+    add("VTLMISC", {declareMiscServices, services::registerServices, registerImageFileProcedures});
     add("VTLJC", {registerJobCostLookups});
     add("VTLIN", {registerInventoryLookups});
     add("VTLEQ", {registerEquipmentLookups});

@@ -58,6 +58,10 @@ public:
     bool selectMode() const { return request_ == suite::Request::Select; }
     bool viewMode() const { return request_ == suite::Request::View; }
     bool selected() const { return selectedPOID_ != 0; }
+    // Without the job-cost module the window hides the job column.
+    bool jobCostInstalled() const { return session_.globals.JobCostInstalled; }
+    // Where the window keeps its place and size.
+    suite::IniFile& settings() const { return session_.settings; }
 
     // The list.
     std::int64_t rowCount() const { return static_cast<std::int64_t>(ids_.size()); }
@@ -135,6 +139,7 @@ private:
     bool hasUninvoicedLine(ULong poid);
     void closeOrder(POMaster& po);
     void reopenOrder(POMaster& po);
+    void addOnOrder(const std::string& itemId, const Quantity& delta);
     void closeLine(PODetail& line);
     void reopenLine(PODetail& line);
     Quantity openInventoryQty(const PODetail& line, bool& itemExists, bool closing);

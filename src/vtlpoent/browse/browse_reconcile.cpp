@@ -55,6 +55,16 @@ Quantity BrowsePOMaster::openInventoryQty(const PODetail& line, bool& itemExists
     return openInventoryQuantity(line, &item, &conv);
 }
 
+void BrowsePOMaster::addOnOrder(const std::string& itemId, const Quantity& delta) {
+    INMaster item;
+    item.ItemID = itemId;
+    store::Table<INMaster> items(session_.store);
+    if (!items.fetch(INMaster::KeyItemID, item)) return;
+    item.OnOrder += delta;
+    auto s = items.update(item);
+    if (!s) report(s.message.substr(0, s.message.rfind(" Saving ")) + " Saving INMasterPOEnt");
+}
+
 void BrowsePOMaster::closeLine(PODetail& line) {
     if (line.Reconciliation == kFullyReconciled) return;
     store::Table<PODetail> lines(session_.store);
@@ -64,16 +74,7 @@ void BrowsePOMaster::closeLine(PODetail& line) {
         const Quantity q = openInventoryQty(line, itemExists, true);
         line.INVQuantity = q;
         session_.errors.check(lines.update(line));
-        if (itemExists) {
-            INMaster item;
-            item.ItemID = line.ItemID;
-            store::Table<INMaster> items(session_.store);
-            if (items.fetch(INMaster::KeyItemID, item)) {
-                item.OnOrder -= q;
-                auto s = items.update(item);
-                if (!s) report(s.message.substr(0, s.message.rfind(" Saving ")) + " Saving INMasterPOEnt");
-            }
-        }
+        if (itemExists) addOnOrder(line.ItemID.clip(), -q);
     } else if (line.DetailType == "Job") {
         if (auto c = costRecord(line)) {
             c->Committed -= open;
@@ -99,16 +100,7 @@ void BrowsePOMaster::reopenLine(PODetail& line) {
         const Quantity q = openInventoryQty(line, itemExists, false);
         line.INVQuantity = q;
         session_.errors.check(lines.update(line));
-        if (itemExists) {
-            INMaster item;
-            item.ItemID = line.ItemID;
-            store::Table<INMaster> items(session_.store);
-            if (items.fetch(INMaster::KeyItemID, item)) {
-                item.OnOrder += q;
-                auto s = items.update(item);
-                if (!s) report(s.message.substr(0, s.message.rfind(" Saving ")) + " Saving INMasterPOEnt");
-            }
-        }
+        if (itemExists) addOnOrder(line.ItemID.clip(), q);
     }
     session_.errors.check(lines.update(line));
 }
