@@ -268,3 +268,13 @@ TEST_F(BrowseTest, ReconcilingTaggedOrdersClosesOpenOnesReopensOthersAndClearsTh
     EXPECT_EQ(committed(), "30.00");  // 20.00 released, 30.00 reopened
     EXPECT_TRUE(s.globals.TagQue.empty());
 }
+
+TEST_F(BrowseTest, AProcedureNotInstalledYetIsNamedNotSkipped) {
+    addOrder("1001", 7);
+    BrowsePOMaster br(*s);
+    br.open();
+    s.ui.expectTell("This part of the purchase-order module (ImportPOMaster) is not installed yet.", "Not Available",
+                    Icon::Information);
+    br.import();
+    EXPECT_EQ(br.rowCount(), 1);
+}

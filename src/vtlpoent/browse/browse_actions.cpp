@@ -28,6 +28,15 @@ BrowsePOMaster::BrowsePOMaster(Session& session)
 
 void BrowsePOMaster::report(const std::string& text) { session_.errors.report(text); }
 
+// A window or report of the module that this installation does not have yet
+// is named rather than silently skipped.
+bool BrowsePOMaster::callOut(const std::string& procedure) {
+    if (session_.call(procedure)) return true;
+    session_.ui.tell("This part of the purchase-order module (" + procedure + ") is not installed yet.",
+                     "Not Available", Icon::Information);
+    return false;
+}
+
 void BrowsePOMaster::open() {
     request_ = session_.globals.GlobalRequest;
     {
@@ -93,7 +102,7 @@ void BrowsePOMaster::close() {
 void BrowsePOMaster::search() {
     session_.module.chosenPOID = 0;
     session_.module.showFullyReconciled = showFull_;
-    session_.call("SearchPOMaster");
+    callOut("SearchPOMaster");
     if (session_.module.showFullyReconciled != showFull_) setShowFullyReconciled(session_.module.showFullyReconciled);
     if (session_.module.chosenPOID == 0) return;
     POMaster po;
@@ -119,7 +128,7 @@ void BrowsePOMaster::insert() {
     if (orders.fetch(POMaster::KeyPOID, stray)) session_.errors.check(orders.removeCascade(stray));
     session_.globals.GlobalRequest = suite::Request::Insert;
     session_.globals.GlobalResponse = suite::Response::None;
-    session_.call("UpdatePOMaster");
+    callOut("UpdatePOMaster");
     const bool done = session_.globals.GlobalResponse == suite::Response::Completed;
     const ULong added = static_cast<ULong>(session_.globals.DecimalVariable);
     refresh();
@@ -166,7 +175,7 @@ void BrowsePOMaster::change() {
     session_.globals.GlobalRequest = suite::Request::Change;
     session_.globals.GlobalResponse = suite::Response::None;
     session_.globals.DecimalVariable = po.POID;
-    session_.call("UpdatePOMaster");
+    callOut("UpdatePOMaster");
     session_.module.viewOnly = false;
     refresh();
     highlightPOID(po.POID);
@@ -362,10 +371,10 @@ void BrowsePOMaster::generatePOs() {
                 POMaster po;
                 if (!fetchOrder(poid, po)) continue;
                 session_.globals.DecimalVariable = po.POID;
-                session_.call("PrintPurchaseOrderServer");
+                if (!callOut("PrintPurchaseOrderServer")) break;
             }
         } else if (b == 2) {
-            session_.call("LimitPrintPOs");
+            callOut("LimitPrintPOs");
         }
     } else {
         auto poid = highlightedPOID();
@@ -374,9 +383,9 @@ void BrowsePOMaster::generatePOs() {
                                 "Select Printing Preference", "&Highlighted|&Limit Screen|&Cancel", Icon::Warning);
         if (b == 1 && poid) {
             session_.globals.DecimalVariable = *poid;
-            session_.call("PrintPurchaseOrderServer");
+            callOut("PrintPurchaseOrderServer");
         } else if (b == 2) {
-            session_.call("LimitPrintPOs");
+            callOut("LimitPrintPOs");
         }
     }
     if (session_.globals.PrintPreview == 0) session_.globals.PrintPreview = 1;
@@ -394,7 +403,7 @@ void BrowsePOMaster::printBlankPO() {
 }
 
 void BrowsePOMaster::import() {
-    session_.call("ImportPOMaster");
+    callOut("ImportPOMaster");
     refresh();
 }
 
@@ -404,7 +413,7 @@ void BrowsePOMaster::exportTagged() {
         return;
     }
     if (auto poid = highlightedPOID()) session_.globals.DecimalVariable = *poid;
-    session_.call("ExportPO");
+    callOut("ExportPO");
     refresh();
 }
 

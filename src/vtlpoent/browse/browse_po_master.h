@@ -129,6 +129,7 @@ private:
     bool fetchOrder(ULong poid, POMaster& po);
     std::string vendorName(ULong vendorId) const;
     void report(const std::string& text);
+    bool callOut(const std::string& procedure);
     void keepRowNumber(std::int64_t row);
     bool unpostedInvoiceFor(ULong poid);
     void logUser(const std::string& action, const POMaster& po);
