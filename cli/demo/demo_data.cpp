@@ -15,18 +15,6 @@ Date day(int month, int dayOfMonth) {
 
 Date asOfDate() { return day(11, 20); }
 
-std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen) {
-    auto padded = [](std::string_view s, std::size_t width) {
-        std::string p(s.substr(0, width));
-        p.append(width - p.size(), ' ');
-        return p;
-    };
-    const auto n = static_cast<std::size_t>(costCodeLen);
-    std::string_view code = costCode.substr(0, std::min(n, costCode.size()));
-    std::string_view type = costCode.size() > n ? costCode.substr(n, 4) : std::string_view();
-    return padded(jobId, 10) + padded(code, 10) + padded(type, 4);
-}
-
 bool load(store::Store& store, std::string& error) {
     store::Transaction tx(store);
     if (!tx.status()) {

@@ -9,6 +9,7 @@
 #include "platform/store/store.h"
 #include "platform/types/date.h"
 #include "platform/types/text.h"
+#include "vtlpoent/posting.h"
 
 namespace vtl::demo {
 
@@ -21,10 +22,8 @@ inline constexpr int kYear = 2026;
 Date day(int month, int dayOfMonth);
 Date asOfDate();
 
-// JCC:RecordID of a cost code: the job ID padded to 10, the first
-// `costCodeLen` characters of `costCode` padded to 10, then the 4-character
-// cost type that follows them in `costCode`.
-std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen);
+// JCC:RecordID of a cost code, built as the posting builds it.
+using ent::costRecordKey;
 
 // A write the store refused; the message is the store's, with its operation.
 class WriteFailed : public std::runtime_error {
