@@ -4,6 +4,7 @@
 #include "platform/suite/session.h"
 #include "vtlpoent/browse/browse_po_master.h"
 #include "vtlpoent/browse/browse_po_master_new.h"
+#include "vtlpoent/form/update_po_master.h"
 #include "vtlpoent/search/pick_po_master.h"
 #include "vtlpoent/search/search_po_master.h"
 
@@ -35,6 +36,17 @@ void registerEntryProcedures(suite::ProcedureTable& table) {
         PickPOMaster w(s);
         w.open();
         if (!s.views.run(w)) w.cancel();
+    });
+    table.set("UpdatePOMaster", [](Session& s) {
+        suite::ProcedureName named(s.errors, "UpdatePOMaster");
+        UpdatePOMaster form(s);
+        if (!form.open()) {
+            s.globals.GlobalResponse = suite::Response::Cancelled;
+            return;
+        }
+        if (!s.views.run(form) || !form.closed()) form.cancel();
+        s.globals.GlobalResponse = form.response();
+        if (form.savedPOID()) s.globals.DecimalVariable = form.savedPOID();
     });
 }
 

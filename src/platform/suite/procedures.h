@@ -22,6 +22,8 @@ public:
     void declare(const std::string& name);
     // Sets (or replaces) the implementation of a name.
     void set(const std::string& name, Procedure p);
+    // Takes an implementation away again; the name stays declared.
+    void unset(const std::string& name) { table_[name] = nullptr; }
     bool has(const std::string& name) const;        // declared or set
     bool available(const std::string& name) const;  // has an implementation
     // Runs a procedure; false when the name has no implementation.

@@ -1,0 +1,380 @@
+// The header entries of the purchase-order form: vendor, ship-to, default
+// job, PO number and taxes.
+#include "platform/suite/error_object.h"
+#include "platform/suite/text_util.h"
+#include "siblings/lookups/lookups.h"
+#include "vtlpoent/form/update_po_master.h"
+
+namespace vtl::ent {
+namespace {
+
+// Stands for "no vendor by that name": no vendor has it, so the look-up opens.
+constexpr ULong kVendorNotFound = 65532;
+
+}  // namespace
+
+bool UpdatePOMaster::enterVendor(const std::string& typed) {
+    vendorListOpen_ = false;
+    vendorChoices_.clear();
+    if (!vendorEnabled_ || mode_ == FormMode::View) return false;
+    enteredVendor_ = std::string(suite::trimmed(typed));
+    std::string digits;
+    bool number = true;
+    for (char c : typed) {
+        if (c == ' ' || c == '\0') continue;
+        if (c < '0' || c > '9') {
+            number = false;
+            break;
+        }
+        digits += c;
+    }
+    if (number) {
+        po_.VendorID = digits.empty() ? 0 : digits.size() > 9 ? kVendorNotFound : static_cast<ULong>(std::stoul(digits));
+        return vendorNumberCheck();
+    }
+    const std::string text = enteredVendor_;
+    APVendor from;
+    from.VendorName = text;
+    APVendor v;
+    for (auto c = store::Table<APVendor>(session_.store).scan(APVendor::KeyVendorName, from); c.next(v);) {
+        if (!suite::startsWithNoCase(v.VendorName.clip(), text)) {
+            if (suite::lowered(v.VendorName.clip()) > suite::lowered(text)) break;
+            continue;
+        }
+        vendorChoices_.emplace_back(v.VendorID, v.VendorName.clip());
+    }
+    if (vendorChoices_.size() > 1) {
+        // The first match stands in the entries while the user picks.
+        po_.VendorID = vendorChoices_.front().first;
+        enteredVendor_ = std::to_string(po_.VendorID);
+        vendorName_ = vendorChoices_.front().second;
+        vendorListOpen_ = true;
+        return true;
+    }
+    po_.VendorID = vendorChoices_.empty() ? kVendorNotFound : vendorChoices_.front().first;
+    vendorChoices_.clear();
+    return vendorNumberCheck();
+}
+
+void UpdatePOMaster::chooseVendorFromList(ULong vendorId) {
+    vendorListOpen_ = false;
+    vendorChoices_.clear();
+    po_.VendorID = vendorId;
+    enteredVendor_ = std::to_string(vendorId);
+    vendorNumberCheck();
+}
+
+bool UpdatePOMaster::setVendorId(ULong vendorId) {
+    po_.VendorID = vendorId;
+    return vendorNumberCheck();
+}
+
+bool UpdatePOMaster::vendorFromLine(ULong vendorId, ULong detailId) {
+    if (!vendorId || mode_ == FormMode::View) return false;
+    priceSkipDetailId_ = detailId;
+    return setVendorId(vendorId);
+}
+
+bool UpdatePOMaster::vendorNumberCheck() {
+    APVendor v;
+    v.VendorID = po_.VendorID;
+    if (po_.VendorID != 0 && !store::Table<APVendor>(session_.store).fetch(APVendor::KeyVendorID, v)) {
+        std::optional<APVendor> chosen;
+        if (mode_ != FormMode::View) chosen = siblings::browseAPVendor(session_, enteredVendor_);
+        if (!chosen) {
+            focus_ = focus::kVendor;
+            return false;
+        }
+        v = *chosen;
+        po_.VendorID = v.VendorID;
+    }
+    if (po_.VendorID == 0) {
+        enteredVendor_.clear();
+        vendorName_.clear();
+        vendorPhone_.clear();
+        vendorFax_.clear();
+        focus_ = focus::kVendor;
+        return true;
+    }
+    if (v.Active == 0) {
+        int b = session_.ui.ask("Vendor " + std::to_string(v.VendorID) + ", " + v.VendorName.clip() +
+                                    " has been marked inactive.  Are you sure you wish to select this vendor?",
+                                "Inactive Vendor Selected", "&No|&Yes", ui::Icon::Question);
+        if (b != 2) {
+            po_.VendorID = 0;
+            enteredVendor_.clear();
+            vendorName_.clear();
+            vendorPhone_.clear();
+            vendorFax_.clear();
+            focus_ = focus::kVendor;
+            return false;
+        }
+    }
+    enteredVendor_ = std::to_string(v.VendorID);
+    vendorName_ = v.VendorName.clip();
+    vendorPhone_ = v.Phone.clip();
+    vendorFax_ = v.Fax.clip();
+    po_.Terms = v.DueTerms.clip();
+    priceReset();
+    return true;
+}
+
+void UpdatePOMaster::priceReset() {
+    store::Table<INVendor> prices(session_.store);
+    auto priceOf = [&](const PODetail& d) -> std::optional<INVendor> {
+        if (d.ItemID.blank()) return std::nullopt;
+        INVendor p;
+        p.ItemID = d.ItemID;
+        p.VendorID = po_.VendorID;
+        if (!prices.fetch(INVendor::KeyItemVendor, p)) return std::nullopt;
+        return p;
+    };
+    const auto lines = storedLines();
+    bool any = false;
+    for (const PODetail& d : lines)
+        if (d.DetailID != priceSkipDetailId_ && priceOf(d)) any = true;
+    if (!any) return;
+    if (session_.ui.ask("Do you want to reset item pricing using this vendor's prices?", "Confirm Price Change",
+                        "&Yes|&No", ui::Icon::Question) != 1)
+        return;
+    store::Table<PODetail> table(session_.store);
+    for (PODetail d : lines) {
+        auto p = priceOf(d);
+        if (!p) continue;
+        d.VendorCatalogID = p->VendorCatalogID;
+        d.UnitName = p->UnitName;
+        d.UnitPrice = p->Price.toDouble();
+        d.PreTaxAmount = Money::fromDouble(d.QtyOrdered.toDouble() * d.UnitPrice);
+        d.TotalAmount = d.PreTaxAmount;
+        session_.errors.check(table.update(d));
+    }
+    refill();
+}
+
+void UpdatePOMaster::moreVendorInfo() {
+    APVendor v;
+    v.VendorID = po_.VendorID;
+    if (!po_.VendorID || !store::Table<APVendor>(session_.store).fetch(APVendor::KeyVendorID, v)) return;
+    std::string t = v.VendorName.clip() + "|" + v.Address.clip() + "|";
+    if (!v.Address2.blank()) t += v.Address2.clip() + "|";
+    t += v.City.clip() + ", " + v.State.clip() + "  " + v.Zip.clip() + "||";
+    if (!v.Phone.blank()) t += "Phone: " + v.Phone.clip() + "|";
+    if (!v.Fax.blank()) t += "Fax:      " + v.Fax.clip();
+    if (!v.Contact.blank()) t += "||Contact: " + v.Contact.clip();
+    session_.ui.tell(t, "Additional Subcontractor Info", ui::Icon::Information);
+}
+
+void UpdatePOMaster::buildCityStateZip() {
+    const std::string type = po_.ShipToType.clip();
+    if (type.empty() || type == "Other") return;
+    composeCityStateZip();
+}
+
+void UpdatePOMaster::composeCityStateZip() {
+    std::string s = po_.ShipToCity.blank() ? po_.ShipToState.clip()
+                                           : po_.ShipToCity.clip() + ", " + po_.ShipToState.clip();
+    s += "  " + po_.ShipToZip.clip();
+    cityStateZip_ = Text<40>(s).str();
+}
+
+void UpdatePOMaster::setShipToType(const std::string& type) {
+    po_.ShipToType = type;
+    if (type == "Company") {
+        po_.ShipToName = sys_.CompanyName.clip();
+        po_.ShipToAddress1 = sys_.CompanyAddress1.clip();
+        po_.ShipToAddress2 = sys_.CompanyAddress2.clip();
+        po_.ShipToCity = sys_.CompanyCity.clip();
+        po_.ShipToState = sys_.CompanyState.clip();
+        po_.ShipToZip = sys_.CompanyZip.clip();
+    }
+    if (type == "Other") editShippingInformation();
+    buildCityStateZip();
+}
+
+bool UpdatePOMaster::enterShipToJob(const std::string& job) {
+    JCHeader j;
+    j.JobID = std::string(suite::trimmed(job));
+    if (!store::Table<JCHeader>(session_.store).fetch(JCHeader::KeyJobID, j)) {
+        auto chosen = mode_ == FormMode::View ? std::nullopt : siblings::browseJCHeader(session_, job);
+        if (!chosen) {
+            focus_ = focus::kShipToJob;
+            return false;
+        }
+        j = *chosen;
+    }
+    po_.ShipToJob = j.JobID;
+    po_.ShipToName = j.JobName.clip();
+    po_.ShipToAddress1 = j.Address.clip();
+    po_.ShipToCity = j.City.clip();
+    po_.ShipToState = j.State.clip();
+    po_.ShipToZip = j.Zip.clip();
+    po_.ShipToContact = j.CustomerContact.clip();
+    buildCityStateZip();
+    return true;
+}
+
+bool UpdatePOMaster::enterShipToVendor(ULong vendor) {
+    APVendor v;
+    v.VendorID = vendor;
+    if (!vendor || !store::Table<APVendor>(session_.store).fetch(APVendor::KeyVendorID, v)) {
+        auto chosen = mode_ == FormMode::View ? std::nullopt : siblings::browseAPVendorAlias(session_);
+        if (!chosen) {
+            focus_ = focus::kShipToVendor;
+            return false;
+        }
+        v = *chosen;
+    }
+    po_.ShipToVendor = v.VendorID;
+    po_.ShipToName = v.VendorName.clip();
+    po_.ShipToAddress1 = v.Address.clip();
+    po_.ShipToAddress2 = v.Address2.clip();
+    po_.ShipToCity = v.City.clip();
+    po_.ShipToState = v.State.clip();
+    po_.ShipToZip = v.Zip.clip();
+    po_.ShipToContact = v.Contact.clip();
+    buildCityStateZip();
+    return true;
+}
+
+bool UpdatePOMaster::enterShipToCustomer(ULong customer) {
+    ARCust c;
+    c.CustomerID = customer;
+    if (!customer || !store::Table<ARCust>(session_.store).fetch(ARCust::KeyCustomerID, c)) {
+        auto chosen = mode_ == FormMode::View ? std::nullopt : siblings::browseARCust(session_);
+        if (!chosen) {
+            focus_ = focus::kShipToCustomer;
+            return false;
+        }
+        c = *chosen;
+    }
+    po_.ShipToCustomer = c.CustomerID;
+    po_.ShipToName = c.CustomerName.clip();
+    po_.ShipToAddress1 = c.Address1.clip();
+    po_.ShipToAddress2 = c.Address2.clip();
+    po_.ShipToCity = c.City.clip();
+    po_.ShipToState = c.State.clip();
+    po_.ShipToZip = c.Zip.clip();
+    po_.ShipToContact = c.Contact.clip();
+    buildCityStateZip();
+    return true;
+}
+
+void UpdatePOMaster::alternateShipTo() {
+    if (po_.ShipToCustomer == 0) {
+        session_.ui.tell("Please select a ship-to customer.", "No Customer Selected", ui::Icon::Information);
+        focus_ = focus::kShipToCustomer;
+        return;
+    }
+    if (mode_ == FormMode::View) return;
+    auto a = siblings::browseARShipTo(session_, po_.ShipToCustomer);
+    if (!a) return;
+    po_.ShipToName = a->ShipToName.clip();
+    po_.ShipToAddress1 = a->Address1.clip();
+    po_.ShipToAddress2 = a->Address2.clip();
+    po_.ShipToCity = a->City.clip();
+    po_.ShipToState = a->State.clip();
+    po_.ShipToZip = a->Zip.clip();
+    buildCityStateZip();
+}
+
+bool UpdatePOMaster::enterDefaultJob(const std::string& typed) {
+    const std::string text(suite::trimmed(typed));
+    po_.DefaultJob = text;
+    if (text.empty()) return true;
+    JCHeader j;
+    j.JobID = text;
+    if (!store::Table<JCHeader>(session_.store).fetch(JCHeader::KeyJobID, j)) {
+        std::optional<JCHeader> chosen;
+        if (mode_ != FormMode::View) {
+            auto named = siblings::jobsNamed(session_.store, text);
+            if (named.size() == 1) chosen = named.front();
+            else if (named.size() > 1) chosen = siblings::selectJobByName(session_, text);
+            else chosen = siblings::browseJCHeader(session_, text);
+        }
+        if (!chosen) {
+            po_.DefaultJob = "";
+            focus_ = focus::kDefaultJob;
+            return false;
+        }
+        j = *chosen;
+    }
+    const std::string id = j.JobID.clip();
+    po_.DefaultJob = id;
+    if (j.Closed == 1) {
+        session_.ui.beep();
+        session_.ui.tell("Job " + id + " is closed to new transactions, please select a different Job ID.",
+                         "Job is Closed", ui::Icon::Exclamation);
+        po_.DefaultJob = "";
+        focus_ = focus::kDefaultJob;
+        return false;
+    }
+    if (j.Active == 0) {
+        session_.ui.beep();
+        if (session_.ui.ask("Job " + id +
+                                " has been marked 'Inactive', are you sure you want to assign this invoice to this job",
+                            "Assign to Inactive Job?", "&Yes|&No", ui::Icon::Question) != 1) {
+            po_.DefaultJob = "";
+            focus_ = focus::kDefaultJob;
+            return false;
+        }
+    }
+    if (!j.APTaxRate.isZero()) {
+        po_.Taxable = 1;
+        po_.TaxRate = j.APTaxRate.toDouble();
+        refreshTotals();
+    }
+    return true;
+}
+
+void UpdatePOMaster::enterPONumber(const std::string& number) {
+    po_.PONumber = std::string(suite::trimmed(number));
+    if (sys_.WarnDuplicatePO != 1 || po_.PONumber.blank()) return;
+    POMasterAlias other;
+    other.PONumber = po_.PONumber;
+    bool taken = false;
+    for (auto c = store::Table<POMasterAlias>(session_.store).scan(POMaster::KeyPONumber, other, {false, 1, false});
+         c.next(other);)
+        if (other.POID != po_.POID) taken = true;
+    if (!taken) return;
+    session_.ui.beep();
+    if (session_.ui.ask("Purchase Order Number " + po_.PONumber.clip() +
+                            " has already been entered.||Re-enter the Purchase Order number?",
+                        "Duplicate PO Number Warning", "&Yes|&No", ui::Icon::Exclamation) == 1) {
+        po_.PONumber = "";
+        focus_ = focus::kPONumber;
+    }
+}
+
+void UpdatePOMaster::enterTaxRate(double rate) {
+    po_.TaxRate = rate;
+    refreshTotals();
+}
+
+void UpdatePOMaster::enterTaxAmount(const Money& amount) {
+    if (canadian()) return;
+    applyTypedTax(po_, sums_, amount);
+}
+
+void UpdatePOMaster::setTaxable(bool taxable) {
+    po_.Taxable = taxable ? 1 : 0;
+    store::Table<PODetail> table(session_.store);
+    for (PODetail d : storedLines()) {
+        if (d.Taxable == po_.Taxable) continue;
+        d.Taxable = po_.Taxable;
+        session_.errors.check(table.update(d));
+    }
+    refill();
+}
+
+void UpdatePOMaster::setCanadianTaxes(bool gst, bool pst) {
+    po_.Taxable = canadianTaxCode(gst, pst);
+    refreshTotals();
+}
+
+void UpdatePOMaster::setProvince(const std::string& province) {
+    po_.CheckNo = province;
+    if (auto r = pstRateFor(province)) pstRate_ = *r;
+    refreshTotals();
+}
+
+}  // namespace vtl::ent

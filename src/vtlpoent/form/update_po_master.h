@@ -1,0 +1,232 @@
+#pragma once
+// The purchase-order form: one order's header with its vendor, ship-to,
+// dates, terms and taxes, and the list of its lines.
+//
+// How the form is opened (GlobalRequest at the call):
+//   Insert - the form primes and stores a blank header of its own (the POID
+//            from the file's auto-number); Cancel removes it with its lines.
+//   Change - DecimalVariable holds the POID of the order to change.
+//   View   - as Change, but nothing is written.
+// On return GlobalResponse says Completed or Cancelled, and DecimalVariable
+// holds the POID of the last order saved.
+//
+// The line form is called by name, "UpdatePODetail", with GlobalRequest
+// Insert, Change or Delete. For Insert DecimalVariable holds the POID of the
+// open order; for Change and Delete it holds the line's POD:DetailID (the
+// line carries its POID). It answers through GlobalResponse.
+//
+// Figures: the form's line changes are stored at once by the line form, but
+// committed costs and on-order quantities move only when OK saves (in the
+// same transaction as the PO-number counter and the header), or when Cancel
+// in change mode brings them back in step with the stored lines.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/suite/session.h"
+#include "records/records.h"
+#include "records/reconciliation.h"
+#include "vtlpoent/form/po_totals.h"
+#include "vtlpoent/posting.h"
+
+namespace vtl::ent {
+
+enum class FormMode { Add, Change, View };
+
+// One row of the lines list, as shown.
+struct LineRow {
+    ULong detailId = 0;
+    std::string id;
+    std::string description;
+    std::string quantity;
+    std::string unitPrice;
+    std::string total;
+};
+
+// One row of the Reconciliation tab: an invoice and what it reconciled.
+struct ReconciliationRow {
+    std::string invoiceNo;
+    std::string date;
+    std::string quantity;
+    std::string amount;
+};
+
+// The entries a view puts the focus on when a rule sends it back.
+namespace focus {
+inline constexpr const char* kVendor = "EnteredVendor";
+inline constexpr const char* kPONumber = "PONumber";
+inline constexpr const char* kDefaultJob = "DefaultJob";
+inline constexpr const char* kShipToCustomer = "ShipToCustomer";
+inline constexpr const char* kShipToJob = "ShipToJob";
+inline constexpr const char* kShipToVendor = "ShipToVendor";
+}  // namespace focus
+
+class UpdatePOMaster {
+public:
+    explicit UpdatePOMaster(Session& s);
+
+    // Reads the order (or primes a new one); false when there is nothing
+    // to show (the order is gone, or a new header could not be stored).
+    bool open();
+
+    // ---- what the view shows
+    FormMode mode() const { return mode_; }
+    std::string caption() const;
+    const POMaster& header() const { return po_; }
+    const Systems& systems() const { return sys_; }
+    const std::string& enteredVendor() const { return enteredVendor_; }
+    const std::string& vendorName() const { return vendorName_; }
+    const std::string& vendorPhone() const { return vendorPhone_; }
+    const std::string& vendorFax() const { return vendorFax_; }
+    std::string cityStateZip() const { return cityStateZip_; }
+    std::string shipToTypes() const;
+    bool vendorEnabled() const { return vendorEnabled_; }
+    bool poNumberEnabled() const { return poNumberEnabled_; }
+    bool okEnabled() const { return okEnabled_; }
+    bool linesEditable() const { return mode_ != FormMode::View; }
+    bool defaultJobVisible() const { return session_.globals.JobCostInstalled; }
+    bool acceptDateVisible() const { return sys_.UseAcceptDate != 0; }
+    bool deliveryDateVisible() const { return sys_.UseDeliveryDate != 0; }
+    bool deadlineDateVisible() const { return sys_.UseDeadlineDate != 0; }
+    bool alternateVisible() const { return po_.ShipToType == "Customer"; }
+    bool canadian() const { return sys_.CanadianTax == 1; }
+    std::string gstPrompt() const;
+    bool gstAmountReadOnly() const { return true; }  // GST always follows its rate
+    bool gstChecked() const { return codeHasGst(po_.Taxable); }
+    bool pstChecked() const { return codeHasPst(po_.Taxable); }
+    double pstRate() const { return pstRate_; }
+    const LineSums& sums() const { return sums_; }
+    const std::vector<LineRow>& rows() const { return rows_; }
+    int highlighted() const { return highlighted_; }
+    const std::vector<std::pair<ULong, std::string>>& vendorChoices() const { return vendorChoices_; }
+    bool vendorListOpen() const { return vendorListOpen_; }
+    const std::string& focusField() const { return focus_; }
+    bool closed() const { return closed_; }
+    suite::Response response() const { return response_; }
+    ULong assignedPONumber() const { return assignedPONumber_; }
+    ULong savedPOID() const { return savedPOID_; }  // the last order OK saved, 0 when none
+
+    // ---- user actions: vendor
+    bool enterVendor(const std::string& typed);
+    void chooseVendorFromList(ULong vendorId);
+    bool setVendorId(ULong vendorId);
+    void moreVendorInfo();
+    // The line form chose a vendor for the header from line `detailId`: that
+    // line keeps the price it was given, the others may take the vendor's.
+    bool vendorFromLine(ULong vendorId, ULong detailId);
+
+    // ---- ship-to, default job, PO number, dates and plain fields
+    void setShipToType(const std::string& type);
+    bool enterShipToJob(const std::string& job);
+    bool enterShipToVendor(ULong vendor);
+    bool enterShipToCustomer(ULong customer);
+    void alternateShipTo();
+    bool enterDefaultJob(const std::string& typed);
+    void enterPONumber(const std::string& number);
+    void setIssueDate(Date d) { po_.IssueDate = d; }
+    void setAcceptDate(Date d) { po_.DeliverAfterDate = d; }
+    void setDeliveryDate(Date d) { po_.DeliveryDate = d; }
+    void setDeadlineDate(Date d) { po_.DeadlineDate = d; }
+    void setTerms(const std::string& v) { po_.Terms = v; }
+    void setFOB(const std::string& v) { po_.FOB = v; }
+    void setShipVia(const std::string& v) { po_.ShipVia = v; }
+    void setPreparedBy(const std::string& v) { po_.PreparedBy = v; }
+
+    // ---- taxes
+    void enterTaxRate(double rate);
+    void enterTaxAmount(const Money& amount);
+    void setTaxable(bool taxable);
+    void setCanadianTaxes(bool gst, bool pst);
+    void setProvince(const std::string& province);
+
+    // ---- lines list
+    void highlight(int row) { highlighted_ = row; }
+    void insertLine();
+    void changeLine();
+    void deleteLine();
+    void moveUp();
+    void moveDown();
+    void moveToTop();
+    void moveToBottom();
+
+    // ---- shipping information, envelope, attachments and notes
+    void editShippingInformation();
+    void envelope();
+    // Each returns how many files were attached.
+    int insertAttachments();
+    int dropFiles(const std::string& commaSeparated);
+    int attachFiles(const std::vector<std::string>& paths);
+    void changeAttachments();
+    void changeNotes();
+    // A file dialog's answer, one path or "folder|name|name", as full paths.
+    static std::vector<std::string> splitSelection(const std::string& chosen);
+
+    // ---- the other tabs and printing
+    std::vector<ReconciliationRow> reconciliationRows() const;
+    bool reconciliationTabVisible() const;
+    bool notesTabVisible() const;
+    void printNotes();
+    // Writes the header first so the printed order is what the form shows.
+    void printPurchaseOrder();
+
+    // ---- closing
+    bool ok();
+    void cancel();
+
+private:
+    // opening
+    bool primeNew();
+    void readUser();
+    void showVendor();
+    void addPurchasingAgent();
+
+    // vendor and ship-to
+    bool vendorNumberCheck();
+    void priceReset();
+    void buildCityStateZip();
+    void composeCityStateZip();
+    std::string attachmentCaption(const std::string& path) const;
+
+    // lines and totals
+    std::vector<PODetail> storedLines() const;
+    void refill();
+    void refreshTotals();
+    void placeNewLines(const std::vector<ULong>& before);
+    void reorder(int from, int to);
+    std::optional<PODetail> highlightedLine() const;
+    bool callLineForm(suite::Request request, double variable);
+
+    // saving
+    bool revalidate();
+    void assignDefaultJob();
+    bool save();
+    void logSave();
+    bool headerChanged() const;
+
+    Poster poster();
+
+    Session& session_;
+    FormMode mode_ = FormMode::Add;
+    Systems sys_;
+    UserFile user_;
+    POMaster po_;
+    POMaster original_;
+    OpeningLines opening_;
+    LineSums sums_;
+    std::vector<LineRow> rows_;
+    int highlighted_ = -1;
+    double pstRate_ = 0;
+    ULong assignedPONumber_ = 0;
+    ULong priceSkipDetailId_ = 0;
+    std::string enteredVendor_, vendorName_, vendorPhone_, vendorFax_, cityStateZip_;
+    std::vector<std::pair<ULong, std::string>> vendorChoices_;
+    bool vendorListOpen_ = false;
+    bool vendorEnabled_ = true, poNumberEnabled_ = true, okEnabled_ = true;
+    std::string focus_;
+    bool closed_ = false;
+    bool savedAny_ = false;
+    ULong savedPOID_ = 0;
+    suite::Response response_ = suite::Response::None;
+};
+
+}  // namespace vtl::ent

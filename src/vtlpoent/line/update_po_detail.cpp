@@ -1,0 +1,331 @@
+#include "vtlpoent/line/update_po_detail.h"
+
+#include <algorithm>
+
+#include "platform/suite/error_object.h"
+#include "records/reconciliation.h"
+#include "siblings/lookups/lookups.h"
+#include "vtlpoent/line/line_checks.h"
+#include "vtlpoent/line/over_budget.h"
+#include "vtlpoent/line/priority_vendors.h"
+#include "vtlpoent/posting.h"
+
+namespace vtl::ent {
+
+UpdatePODetail::UpdatePODetail(Session& s) : s_(s) {}
+
+bool UpdatePODetail::open() {
+    request_ = s_.globals.GlobalRequest;
+    const auto number = static_cast<ULong>(s_.globals.DecimalVariable);
+    bool found = false;
+    if (request_ == suite::Request::Insert) {
+        order_.POID = number;
+        found = store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
+        if (found) {
+            line_.POID = order_.POID;
+            // A new line starts on the order's default job and dates.
+            line_.DetailType = s_.globals.JobCostInstalled ? "Job" : "G/L Account";
+            if (s_.globals.JobCostInstalled) line_.JobID = order_.DefaultJob;
+            line_.Taxable = order_.Taxable;
+            line_.DeliverAfterDate = order_.DeliverAfterDate;
+            line_.DeliveryDate = order_.DeliveryDate;
+            line_.DeadlineDate = order_.DeadlineDate;
+        }
+    } else if (request_ == suite::Request::Change || request_ == suite::Request::Delete) {
+        line_.DetailID = number;
+        found = store::Table<PODetail>(s_.store).fetch(PODetail::KeyDetailID, line_);
+        if (found) {
+            stored_ = line_;
+            order_.POID = line_.POID;
+            store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
+        }
+    }
+    if (!found) s_.globals.GlobalResponse = suite::Response::Cancelled;
+    return found;
+}
+
+bool UpdatePODetail::deleteLine() {
+    store::Status st = store::Table<PODetail>(s_.store).remove(line_);
+    const bool ok = s_.errors.check(st);
+    s_.globals.GlobalResponse = ok ? suite::Response::Completed : suite::Response::Cancelled;
+    done_ = true;
+    return ok;
+}
+
+bool UpdatePODetail::refuse(const std::string& text) {
+    if (text.empty()) return true;
+    s_.ui.tell(text, kInvalidTitle, ui::Icon::Warning);
+    return false;
+}
+
+bool UpdatePODetail::setDetailType(const std::string& type) {
+    if (!isDetailType(type)) return refuse(detailTypeMessage());
+    line_.DetailType = type;
+    if (type != "Job") {
+        line_.JobID = "";
+        line_.CostCode = "";
+    }
+    if (type != "G/L Account") line_.Account = "";
+    if (type != "Equipment") {
+        line_.EquipmentID = "";
+        line_.CostCategory = "";
+    }
+    if (type != "Inventory") {
+        line_.LocationID = "";
+        line_.BinID = "";
+        line_.ConversionID = 0;
+    }
+    recompute();
+    return true;
+}
+
+bool UpdatePODetail::setJob(const std::string& jobID) {
+    if (!refuse(jobError(s_.store, jobID))) return false;
+    line_.JobID = jobID;
+    recompute();
+    return true;
+}
+
+bool UpdatePODetail::setCostCode(const std::string& code, const std::string& type) {
+    const std::string joined = joinCostCode(code, type, s_.globals.CostCodeLen);
+    if (!refuse(costCodeError(s_.store, line_.JobID.str(), joined, s_.globals.CostCodeLen))) return false;
+    line_.CostCode = joined;
+    recompute();
+    return true;
+}
+
+std::string UpdatePODetail::costCodeProper() const {
+    return splitCostCode(line_.CostCode.str(), s_.globals.CostCodeLen).first;
+}
+
+std::string UpdatePODetail::costType() const {
+    return splitCostCode(line_.CostCode.str(), s_.globals.CostCodeLen).second;
+}
+
+bool UpdatePODetail::lookupJob() {
+    auto j = siblings::browseJCHeader(s_, line_.JobID.clip());
+    return j && setJob(j->JobID.str());
+}
+
+bool UpdatePODetail::lookupCostCode() {
+    if (line_.JobID.blank()) return refuse(kJobFirst);
+    auto c = siblings::browseJCCost(s_, line_.JobID.clip(), costCodeProper());
+    if (!c) return false;
+    auto [code, type] = splitCostCode(c->CostCode.str(), s_.globals.CostCodeLen);
+    return setCostCode(code, type);
+}
+
+bool UpdatePODetail::setAccount(const std::string& account) {
+    if (!refuse(accountError(s_.store, account))) return false;
+    line_.Account = account;
+    return true;
+}
+
+bool UpdatePODetail::lookupAccount() {
+    auto a = siblings::browseGLMaster(s_, line_.Account.clip());
+    return a && setAccount(a->Account.str());
+}
+
+bool UpdatePODetail::setEquipment(const std::string& equipmentID) {
+    if (!refuse(equipmentError(s_.store, equipmentID))) return false;
+    line_.EquipmentID = equipmentID;
+    return true;
+}
+
+bool UpdatePODetail::setCostCategory(const std::string& category) {
+    if (!refuse(costCategoryError(s_.store, line_.EquipmentID.str(), category))) return false;
+    line_.CostCategory = category;
+    return true;
+}
+
+bool UpdatePODetail::lookupEquipment() {
+    auto e = siblings::browseEQHeader(s_, line_.EquipmentID.clip());
+    return e && setEquipment(e->EquipmentID.str());
+}
+
+bool UpdatePODetail::lookupCostCategory() {
+    if (line_.EquipmentID.blank()) return refuse(kEquipmentFirst);
+    auto c = siblings::browseEQCost(s_, line_.EquipmentID.clip(), line_.CostCategory.clip());
+    return c && setCostCategory(c->CostCategory.str());
+}
+
+bool UpdatePODetail::setItem(const std::string& itemID) {
+    if (!refuse(itemError(s_.store, itemID))) return false;
+    const bool changed = !(line_.ItemID == itemID);
+    line_.ItemID = itemID;
+    if (Text<15>(itemID).blank() || !changed) {
+        recompute();
+        return true;
+    }
+    INMaster item;
+    item.ItemID = itemID;
+    store::Table<INMaster>(s_.store).fetch(INMaster::KeyItemID, item);
+    line_.Description = item.Description.str();
+    line_.UnitName = item.StockUnit;
+    line_.ConversionID = 0;
+    if (line_.LocationID.blank()) {
+        line_.LocationID = item.DefaultLocation;
+        line_.BinID = item.DefaultBin;
+    }
+    line_.VendorCatalogID = "";
+    INVendor iv;
+    iv.ItemID = itemID;
+    iv.VendorID = order_.VendorID;
+    if (store::Table<INVendor>(s_.store).fetch(INVendor::KeyItemVendor, iv)) applyVendorPrice(iv);
+    recompute();
+    return true;
+}
+
+void UpdatePODetail::applyVendorPrice(const INVendor& iv) {
+    line_.VendorCatalogID = iv.VendorCatalogID;
+    if (!iv.UnitName.blank() && unitError(s_.store, line_.ItemID.str(), iv.UnitName.str()).empty()) {
+        line_.UnitName = iv.UnitName;
+        line_.ConversionID = conversionOf(s_.store, line_.ItemID.str(), iv.UnitName.str());
+    }
+    line_.UnitPrice = iv.Price.toDouble();
+    recompute();
+}
+
+bool UpdatePODetail::setUnit(const std::string& unit) {
+    if (line_.DetailType == "Inventory" && !line_.ItemID.blank()) {
+        if (!refuse(unitError(s_.store, line_.ItemID.str(), unit))) return false;
+        line_.ConversionID = conversionOf(s_.store, line_.ItemID.str(), unit);
+    }
+    line_.UnitName = unit;
+    recompute();
+    return true;
+}
+
+bool UpdatePODetail::setLocation(const std::string& location) {
+    if (!refuse(locationError(s_.store, location))) return false;
+    if (!(line_.LocationID == location)) line_.BinID = "";
+    line_.LocationID = location;
+    return true;
+}
+
+bool UpdatePODetail::setBin(const std::string& bin) {
+    if (!refuse(binError(s_.store, line_.LocationID.str(), bin))) return false;
+    line_.BinID = bin;
+    return true;
+}
+
+bool UpdatePODetail::lookupItem() {
+    auto i = siblings::browseINMaster(s_, line_.ItemID.clip());
+    return i && setItem(i->ItemID.str());
+}
+
+bool UpdatePODetail::lookupLocation() {
+    auto l = siblings::browseINLoc(s_, line_.LocationID.clip());
+    return l && setLocation(l->LocationID.str());
+}
+
+bool UpdatePODetail::lookupBin() {
+    if (line_.LocationID.blank()) return refuse(kLocationFirst);
+    auto b = siblings::browseINBin(s_, line_.LocationID.clip(), line_.BinID.clip());
+    return b && setBin(b->BinID.str());
+}
+
+bool UpdatePODetail::choosePriorityVendor() {
+    if (line_.DetailType != "Inventory" || line_.ItemID.blank()) return refuse(kItemFirst);
+    auto iv = browsePriorityQ(s_, line_, order_.VendorID);
+    if (!iv) return false;
+    applyVendorPrice(*iv);
+    chosenVendor_ = iv->VendorID;
+    return true;
+}
+
+void UpdatePODetail::setTextLine(bool on) {
+    line_.TextFlag = on ? 1 : 0;
+    if (on) line_.UnitPrice = 0;
+    recompute();
+}
+
+void UpdatePODetail::setQuantity(const Quantity& q) {
+    line_.QtyOrdered = q;
+    recompute();
+}
+
+void UpdatePODetail::setUnitPrice(double price) {
+    line_.UnitPrice = price;
+    recompute();
+}
+
+void UpdatePODetail::setDates(Date acceptDate, Date deliveryDate, Date deadlineDate) {
+    line_.DeliverAfterDate = acceptDate;
+    line_.DeliveryDate = deliveryDate;
+    line_.DeadlineDate = deadlineDate;
+}
+
+void UpdatePODetail::recompute() {
+    if (line_.TextFlag == 1) line_.QtyOrdered = Quantity();
+    line_.TotalAmount = Money::fromDouble(line_.QtyOrdered.toDouble() * line_.UnitPrice);
+    line_.PreTaxAmount = line_.TotalAmount;
+    const bool ordinary = line_.TextFlag != 1;
+    line_.INVQuantity =
+        ordinary && line_.DetailType == "Inventory" ? openInventoryQuantity(s_.store, line_) : Quantity();
+    // What the line commits to its cost code; the purchase-order form lowers
+    // the code by it when the line is deleted.
+    line_.CommittedPrice = ordinary && line_.DetailType == "Job" ? jobOpenAmount(line_) : Money();
+}
+
+bool UpdatePODetail::checkAll() {
+    if (line_.TextFlag == 1) return true;  // a text line is charged to nothing
+    return refuse(lineError(s_.store, line_, s_.globals.CostCodeLen));
+}
+
+bool UpdatePODetail::ok() {
+    if (viewOnly()) {
+        s_.ui.tell(kViewOnlyText, kViewOnlyTitle, ui::Icon::Exclamation);
+        return false;
+    }
+    recompute();
+    if (!checkAll()) return false;
+    // The stored version of a changed job line is already in its cost code's
+    // committed amount; only the difference is new.
+    Money counted;
+    if (stored_ && stored_->TextFlag != 1 && stored_->DetailType == "Job" && stored_->JobID == line_.JobID &&
+        stored_->CostCode == line_.CostCode)
+        counted = jobOpenAmount(*stored_);
+    if (!overBudgetWarning(s_, line_, counted)) return false;
+    if (!write()) return false;
+
+    if (request_ == suite::Request::Insert) s_.globals.DecimalVariable = static_cast<double>(line_.DetailID);
+    if (chosenVendor_ != 0) {
+        LineFormResult& shared = lineFormShared(s_.module);
+        shared.pendingVendorID = chosenVendor_;
+        shared.priceSkipDetailID = line_.DetailID;
+    }
+    s_.globals.GlobalResponse = suite::Response::Completed;
+    done_ = true;
+    return true;
+}
+
+ULong UpdatePODetail::nextSequenceNo() {
+    PODetail from, d;
+    from.POID = order_.POID;
+    ULong highest = 0;
+    for (auto cur = store::Table<PODetail>(s_.store).scan(PODetail::KeyPOID, from, store::ScanFrom{false, 1});
+         cur.next(d);)
+        highest = std::max(highest, d.SequenceNo);
+    return highest + 1;
+}
+
+bool UpdatePODetail::write() {
+    store::Table<PODetail> lines(s_.store);
+    if (request_ != suite::Request::Insert) return s_.errors.check(lines.update(line_));
+    // The highest sequence number is read and the line inserted under one
+    // write lock, so two lines added at once never share a place.
+    store::Transaction tx(s_.store);
+    if (!s_.errors.check(tx.status())) return false;
+    line_.SequenceNo = nextSequenceNo();
+    line_.DetailID = 0;
+    if (!s_.errors.check(lines.insert(line_))) return false;
+    return s_.errors.check(tx.commit());
+}
+
+void UpdatePODetail::cancel() {
+    s_.globals.GlobalResponse = suite::Response::Cancelled;
+    done_ = true;
+}
+
+}  // namespace vtl::ent
