@@ -1,5 +1,7 @@
 #include "records/po_detail.h"
 
+#include "platform/store/store.h"
+
 #include "records/table_entry.h"
 
 namespace vtl {
@@ -62,6 +64,15 @@ const store::RecordInfo& PODetail::info() {
         "DetailID",
         {}};
     return i;
+}
+
+std::vector<PODetail> linesOfOrder(store::Store& store, ULong poid) {
+    std::vector<PODetail> out;
+    PODetail d;
+    d.POID = poid;
+    for (auto c = store::Table<PODetail>(store).scan(PODetail::KeyPOID, d, {false, 1, false}); c.next(d);)
+        out.push_back(d);
+    return out;
 }
 
 }  // namespace vtl

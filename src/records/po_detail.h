@@ -1,8 +1,14 @@
 #pragma once
 // Purchase-order line.
+#include <vector>
+
 #include "platform/store/fields.h"
 
 namespace vtl {
+
+namespace store {
+class Store;
+}
 
 // The last field is named Text, so the string members spell the template
 // with its namespace: an unqualified use would change meaning inside the class.
@@ -56,5 +62,8 @@ struct PODetail : store::RecordBase {
     enum Key { KeyPOID, KeyDetailID };
     static const store::RecordInfo& info();
 };
+
+// The lines of one purchase order, in their display order.
+std::vector<PODetail> linesOfOrder(store::Store& store, ULong poid);
 
 }  // namespace vtl

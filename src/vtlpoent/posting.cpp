@@ -26,16 +26,6 @@ Money jobOpenAmount(const PODetail& line) {
 Poster::Poster(store::Store& store, int costCodeLen, Reporter report)
     : store_(store), costCodeLen_(costCodeLen), report_(std::move(report)) {}
 
-std::vector<PODetail> Poster::lines(ULong poid) {
-    std::vector<PODetail> out;
-    PODetail pos;
-    pos.POID = poid;
-    PODetail d;
-    for (auto c = store::Table<PODetail>(store_).scan(PODetail::KeyPOID, pos, {true, 1, false}); c.next(d);)
-        out.push_back(d);
-    return out;
-}
-
 void Poster::write(const store::Status& s, const char* words) {
     if (!s && report_) {
         // The store's message names its own operation; the posting's words
@@ -79,7 +69,7 @@ void Poster::addOnOrder(const std::string& item, const Quantity& delta) {
 
 OpeningLines Poster::openingLines(ULong poid) {
     OpeningLines out;
-    for (const PODetail& d : lines(poid)) {
+    for (const PODetail& d : linesOfOrder(store_, poid)) {
         if (d.DetailType == "Job")
             out.push_back({"Job", costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), d.DetailID,
                            jobOpenAmount(d), Quantity()});
@@ -97,7 +87,7 @@ void Poster::postSave(OpeningLines& opening, ULong poid) {
         if (e.type == "Job") addCommitted(e.key, -e.openAmount, false, 0);
         else addOnOrder(e.key, -e.quantity);
     }
-    for (const PODetail& d : lines(poid)) {
+    for (const PODetail& d : linesOfOrder(store_, poid)) {
         if (d.DetailType == "Job")
             addCommitted(costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), jobOpenAmount(d), false, 0);
         else if (d.DetailType == "Inventory")
@@ -120,7 +110,7 @@ void Poster::postLineDelete(OpeningLines& opening, const PODetail& line) {
 void Poster::postOrderDelete(ULong poid) {
     store::Transaction tx(store_);
     store::Table<INMaster> items(store_);
-    for (const PODetail& d : lines(poid)) {
+    for (const PODetail& d : linesOfOrder(store_, poid)) {
         if (d.DetailType == "Inventory") {
             INMaster inm;
             inm.ItemID = d.ItemID;
@@ -166,7 +156,7 @@ void Poster::postOrderDelete(ULong poid) {
 
 void Poster::postOrderDeleteReduced(ULong poid) {
     store::Transaction tx(store_);
-    for (const PODetail& d : lines(poid)) {
+    for (const PODetail& d : linesOfOrder(store_, poid)) {
         if (d.DetailType == "Inventory") addOnOrder(d.ItemID.clip(), -d.INVQuantity);
         else if (d.DetailType == "Job")
             addCommitted(costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), -jobOpenAmount(d), false, 0);

@@ -73,7 +73,6 @@ public:
     }
 
 private:
-    std::vector<PODetail> lines(ULong poid);
     void addCommitted(const std::string& key, const Money& delta, bool clearLastDetail, ULong detailId);
     void addOnOrder(const std::string& item, const Quantity& delta);
     void write(const store::Status& s, const char* words);

@@ -334,12 +334,7 @@ void BrowsePOMaster::duplicate() {
         return;
     }
     store::Table<PODetail> lines(session_.store);
-    PODetail pos;
-    pos.POID = source.POID;
-    std::vector<PODetail> sourceLines;
-    PODetail d;
-    for (auto c = lines.scan(PODetail::KeyPOID, pos, {true, 1, false}); c.next(d);) sourceLines.push_back(d);
-    for (PODetail line : sourceLines) {
+    for (PODetail line : linesOfOrder(session_.store, source.POID)) {
         line.rowId_ = 0;
         line.DetailID = 0;
         line.POID = copy.POID;

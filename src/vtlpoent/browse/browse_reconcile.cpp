@@ -8,20 +8,11 @@ namespace {
 
 using ui::Icon;
 
-std::vector<PODetail> orderLines(store::Store& store, ULong poid) {
-    std::vector<PODetail> out;
-    PODetail pos;
-    pos.POID = poid;
-    PODetail d;
-    for (auto c = store::Table<PODetail>(store).scan(PODetail::KeyPOID, pos, {true, 1, false}); c.next(d);)
-        out.push_back(d);
-    return out;
-}
 
 }  // namespace
 
 bool BrowsePOMaster::hasUninvoicedLine(ULong poid) {
-    for (const PODetail& d : orderLines(session_.store, poid))
+    for (const PODetail& d : linesOfOrder(session_.store, poid))
         if (d.QtyInvoiced < d.QtyOrdered) return true;
     return false;
 }
@@ -107,7 +98,7 @@ void BrowsePOMaster::reopenLine(PODetail& line) {
 
 void BrowsePOMaster::closeOrder(POMaster& po) {
     store::Transaction tx(session_.store);
-    for (PODetail& d : orderLines(session_.store, po.POID)) closeLine(d);
+    for (PODetail& d : linesOfOrder(session_.store, po.POID)) closeLine(d);
     setReconciled(po, kFullyReconciled);
     session_.errors.check(store::Table<POMaster>(session_.store).update(po));
     auto s = tx.commit();
@@ -117,7 +108,7 @@ void BrowsePOMaster::closeOrder(POMaster& po) {
 void BrowsePOMaster::reopenOrder(POMaster& po) {
     store::Transaction tx(session_.store);
     std::vector<Byte> states;
-    for (PODetail& d : orderLines(session_.store, po.POID)) {
+    for (PODetail& d : linesOfOrder(session_.store, po.POID)) {
         reopenLine(d);
         states.push_back(d.Reconciliation);
     }

@@ -9,14 +9,7 @@
 
 namespace vtl::ent {
 
-std::vector<PODetail> UpdatePOMaster::storedLines() const {
-    std::vector<PODetail> out;
-    PODetail d;
-    d.POID = po_.POID;
-    for (auto c = store::Table<PODetail>(session_.store).scan(PODetail::KeyPOID, d, {false, 1, false}); c.next(d);)
-        out.push_back(d);
-    return out;
-}
+std::vector<PODetail> UpdatePOMaster::storedLines() const { return linesOfOrder(session_.store, po_.POID); }
 
 void UpdatePOMaster::refill() {
     const auto lines = storedLines();
