@@ -115,6 +115,7 @@ bool UpdatePOMaster::vendorNumberCheck() {
     vendorPhone_ = v.Phone.clip();
     vendorFax_ = v.Fax.clip();
     po_.Terms = v.DueTerms.clip();
+    chosenVendorNames(session_.module).note(v.VendorID, vendorName_);
     priceReset();
     return true;
 }
@@ -327,7 +328,7 @@ bool UpdatePOMaster::enterDefaultJob(const std::string& typed) {
 }
 
 void UpdatePOMaster::enterPONumber(const std::string& number) {
-    po_.PONumber = std::string(suite::trimmed(number));
+    po_.PONumber = inCase(cased::kPONumber, std::string(suite::trimmed(number)));
     if (sys_.WarnDuplicatePO != 1 || po_.PONumber.blank()) return;
     POMasterAlias other;
     other.PONumber = po_.PONumber;

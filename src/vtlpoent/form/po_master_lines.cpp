@@ -6,6 +6,7 @@
 #include "platform/suite/error_object.h"
 #include "siblings/services/services.h"
 #include "vtlpoent/form/update_po_master.h"
+#include "vtlpoent/line/line_form.h"
 
 namespace vtl::ent {
 
@@ -59,6 +60,14 @@ bool UpdatePOMaster::callLineForm(suite::Request request, double variable) {
     return called && g.GlobalResponse == suite::Response::Completed;
 }
 
+// The line form may have proposed another vendor for the whole order.
+void UpdatePOMaster::takeVendorFromLineForm() {
+    LineFormResult& shared = lineFormShared(session_.module);
+    if (!shared.hasPendingVendor()) return;
+    const ULong vendor = shared.takePendingVendor();
+    vendorFromLine(vendor, shared.priceSkipDetailID);
+}
+
 void UpdatePOMaster::insertLine() {
     if (mode_ == FormMode::View) return;
     priceSkipDetailId_ = 0;
@@ -66,6 +75,7 @@ void UpdatePOMaster::insertLine() {
     for (const LineRow& r : rows_) before.push_back(r.detailId);
     callLineForm(suite::Request::Insert, po_.POID);
     placeNewLines(before);
+    takeVendorFromLineForm();
     refill();
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (std::find(before.begin(), before.end(), rows_[i].detailId) == before.end())
@@ -96,6 +106,7 @@ void UpdatePOMaster::changeLine() {
     auto line = highlightedLine();
     if (!line) return;
     callLineForm(suite::Request::Change, line->DetailID);
+    takeVendorFromLineForm();
     refill();
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].detailId == line->DetailID) highlighted_ = static_cast<int>(i);

@@ -26,6 +26,8 @@
 #include "platform/suite/session.h"
 #include "records/records.h"
 #include "records/reconciliation.h"
+#include "siblings/services/text_case.h"
+#include "vtlpoent/form/form_shared.h"
 #include "vtlpoent/form/po_totals.h"
 #include "vtlpoent/posting.h"
 
@@ -60,6 +62,14 @@ inline constexpr const char* kShipToCustomer = "ShipToCustomer";
 inline constexpr const char* kShipToJob = "ShipToJob";
 inline constexpr const char* kShipToVendor = "ShipToVendor";
 }  // namespace focus
+
+// The entries whose text is written in the case the user chose for them.
+namespace cased {
+inline constexpr const char* kTerms = "Terms";
+inline constexpr const char* kFOB = "FOB";
+inline constexpr const char* kPONumber = "PONumber";
+inline constexpr const char* kPreparedBy = "PreparedBy";
+}  // namespace cased
 
 class UpdatePOMaster {
 public:
@@ -99,6 +109,10 @@ public:
     const std::vector<LineRow>& rows() const { return rows_; }
     int highlighted() const { return highlighted_; }
     const std::vector<std::pair<ULong, std::string>>& vendorChoices() const { return vendorChoices_; }
+    // Every vendor chosen on a form while the module is loaded, by name.
+    const std::vector<VendorNameList::Entry>& chosenVendors() const {
+        return chosenVendorNames(session_.module).entries();
+    }
     bool vendorListOpen() const { return vendorListOpen_; }
     const std::string& focusField() const { return focus_; }
     bool closed() const { return closed_; }
@@ -127,10 +141,18 @@ public:
     void setAcceptDate(Date d) { po_.DeliverAfterDate = d; }
     void setDeliveryDate(Date d) { po_.DeliveryDate = d; }
     void setDeadlineDate(Date d) { po_.DeadlineDate = d; }
-    void setTerms(const std::string& v) { po_.Terms = v; }
-    void setFOB(const std::string& v) { po_.FOB = v; }
+    void setTerms(const std::string& v) { po_.Terms = inCase(cased::kTerms, v); }
+    void setFOB(const std::string& v) { po_.FOB = inCase(cased::kFOB, v); }
     void setShipVia(const std::string& v) { po_.ShipVia = v; }
-    void setPreparedBy(const std::string& v) { po_.PreparedBy = v; }
+    void setPreparedBy(const std::string& v) { po_.PreparedBy = inCase(cased::kPreparedBy, v); }
+
+    // ---- text case of Terms, FOB, PO number and purchasing agent (the
+    // `cased` names): kept per user and field in the settings file.
+    std::optional<services::TextCase> textCase(const std::string& field) const;
+    // Shows the case menu; a choice is kept and rewrites the field's text.
+    bool chooseTextCase(const std::string& field);
+    // The text as the field's case writes it (unchanged when none is kept).
+    std::string inCase(const std::string& field, const std::string& text) const;
 
     // ---- taxes
     void enterTaxRate(double rate);
@@ -195,6 +217,7 @@ private:
     void reorder(int from, int to);
     std::optional<PODetail> highlightedLine() const;
     bool callLineForm(suite::Request request, double variable);
+    void takeVendorFromLineForm();
 
     // saving
     bool revalidate();
