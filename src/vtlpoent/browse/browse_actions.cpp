@@ -10,6 +10,7 @@
 #include "siblings/services/send_to.h"
 #include "siblings/services/training.h"
 #include "vtlpoent/browse/browse_po_master.h"
+#include "vtlpoent/call_out.h"
 #include "vtlpoent/dialogs/confirm_blank_po.h"
 #include "vtlpoent/dialogs/duplicate_po.h"
 
@@ -28,14 +29,7 @@ BrowsePOMaster::BrowsePOMaster(Session& session)
 
 void BrowsePOMaster::report(const std::string& text) { session_.errors.report(text); }
 
-// A window or report of the module that this installation does not have yet
-// is named rather than silently skipped.
-bool BrowsePOMaster::callOut(const std::string& procedure) {
-    if (session_.call(procedure)) return true;
-    session_.ui.tell("This part of the purchase-order module (" + procedure + ") is not installed yet.",
-                     "Not Available", Icon::Information);
-    return false;
-}
+bool BrowsePOMaster::callOut(const std::string& procedure) { return ent::callOut(session_, procedure); }
 
 void BrowsePOMaster::open() {
     request_ = session_.globals.GlobalRequest;

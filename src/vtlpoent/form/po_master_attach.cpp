@@ -4,6 +4,7 @@
 #include "platform/suite/text_util.h"
 #include "siblings/services/services.h"
 #include "vtlpoent/dialogs/enter_ship_to_address.h"
+#include "vtlpoent/call_out.h"
 #include "vtlpoent/form/update_po_master.h"
 
 namespace vtl::ent {
@@ -69,7 +70,11 @@ int UpdatePOMaster::dropFiles(const std::string& commaSeparated) {
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
-    if (paths.empty()) return 0;
+    return dropPaths(paths);
+}
+
+int UpdatePOMaster::dropPaths(const std::vector<std::string>& paths) {
+    if (mode_ == FormMode::View || paths.empty()) return 0;
     const std::string which = paths.size() == 1 ? "this file" : "these files";
     if (session_.ui.ask("Would you like to attach " + which + "|to this Purchase Order?", "Attach?", "&Yes|&No",
                         ui::Icon::Question) != 1)
@@ -89,7 +94,7 @@ void UpdatePOMaster::editShippingInformation() {
 void UpdatePOMaster::envelope() {
     if (!po_.VendorID) return;
     session_.globals.ReportFilter = "APVendor  " + std::to_string(po_.VendorID);
-    session_.call("BrowseEnvelope");
+    callOut(session_, "BrowseEnvelope");
 }
 
 }  // namespace vtl::ent

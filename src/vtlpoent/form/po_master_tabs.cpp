@@ -1,6 +1,8 @@
 // The Reconciliation and Notes tabs and printing from the purchase-order form.
 #include "platform/picture/picture.h"
 #include "platform/suite/error_object.h"
+#include "vtlpoent/call_out.h"
+#include "vtlpoent/call_out.h"
 #include "vtlpoent/form/update_po_master.h"
 
 namespace vtl::ent {
@@ -44,14 +46,14 @@ bool UpdatePOMaster::notesTabVisible() const {
 void UpdatePOMaster::printNotes() {
     session_.globals.JobField = "PO";
     session_.globals.ReportFilter = std::to_string(po_.POID);
-    session_.call("LimitPrintNotes");
+    callOut(session_, "LimitPrintNotes");
 }
 
 void UpdatePOMaster::printPurchaseOrder() {
     store::Table<POMaster> orders(session_.store);
     if (mode_ != FormMode::View) session_.errors.check(orders.update(po_));
     session_.globals.DecimalVariable = po_.POID;
-    session_.call("PrintPurchaseOrderServer");
+    if (!callOut(session_, "PrintPurchaseOrderServer")) return;
     if (session_.globals.PrintPreview == 0) session_.globals.PrintPreview = 1;
     POMaster again;
     again.POID = po_.POID;

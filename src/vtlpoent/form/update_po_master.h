@@ -21,6 +21,7 @@
 // in change mode brings them back in step with the stored lines.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/suite/session.h"
@@ -80,6 +81,7 @@ public:
     bool open();
 
     // ---- what the view shows
+    Session& session() const { return session_; }
     FormMode mode() const { return mode_; }
     std::string caption() const;
     const POMaster& header() const { return po_; }
@@ -115,6 +117,8 @@ public:
     }
     bool vendorListOpen() const { return vendorListOpen_; }
     const std::string& focusField() const { return focus_; }
+    // The entry a rule sent the focus to, once (empty when none).
+    std::string takeFocusField() { return std::exchange(focus_, std::string()); }
     bool closed() const { return closed_; }
     suite::Response response() const { return response_; }
     ULong assignedPONumber() const { return assignedPONumber_; }
@@ -125,6 +129,9 @@ public:
     void chooseVendorFromList(ULong vendorId);
     bool setVendorId(ULong vendorId);
     void moreVendorInfo();
+    // The look-up buttons: the chosen record is taken as if typed.
+    bool lookupVendor();
+    bool lookupDefaultJob();
     // The line form chose a vendor for the header from line `detailId`: that
     // line keeps the price it was given, the others may take the vendor's.
     bool vendorFromLine(ULong vendorId, ULong detailId);
@@ -145,6 +152,9 @@ public:
     void setFOB(const std::string& v) { po_.FOB = inCase(cased::kFOB, v); }
     void setShipVia(const std::string& v) { po_.ShipVia = v; }
     void setPreparedBy(const std::string& v) { po_.PreparedBy = inCase(cased::kPreparedBy, v); }
+    // The purchasing agents' drop list, and its window (kept and chosen from).
+    std::vector<std::string> purchasingAgents() const;
+    bool choosePurchasingAgent();
 
     // ---- text case of Terms, FOB, PO number and purchasing agent (the
     // `cased` names): kept per user and field in the settings file.
@@ -177,6 +187,7 @@ public:
     // Each returns how many files were attached.
     int insertAttachments();
     int dropFiles(const std::string& commaSeparated);
+    int dropPaths(const std::vector<std::string>& paths);
     int attachFiles(const std::vector<std::string>& paths);
     void changeAttachments();
     void changeNotes();
@@ -188,6 +199,9 @@ public:
     bool reconciliationTabVisible() const;
     bool notesTabVisible() const;
     void printNotes();
+    // Hands the notes list to the send-to window; false when there are none.
+    bool sendNotes();
+    std::string notesSendCaption() const;
     // Writes the header first so the printed order is what the form shows.
     void printPurchaseOrder();
 
