@@ -71,7 +71,7 @@ std::vector<PODetail> linesOfOrder(store::Store& store, ULong poid) {
     PODetail d;
     d.POID = poid;
     for (auto c = store::Table<PODetail>(store).scan(PODetail::KeyPOID, d, {false, 1, false}); c.next(d);)
-        out.push_back(d);
+        out.push_back(std::move(d));
     return out;
 }
 

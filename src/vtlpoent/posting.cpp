@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "records/reconciliation.h"
 
@@ -80,19 +81,28 @@ OpeningLines Poster::openingLines(ULong poid) {
 }
 
 void Poster::postSave(OpeningLines& opening, ULong poid) {
-    store::Transaction tx(store_);
+    // The changes are exact decimals, so they are summed per cost code and
+    // per item first and each figure is written once: an order of thousands
+    // of lines on a few codes saves in a few writes.
+    std::map<std::string, Money> committed;
+    std::map<std::string, Quantity> onOrder;
     while (!opening.empty()) {
         const OpeningEntry e = opening.back();
         opening.pop_back();
-        if (e.type == "Job") addCommitted(e.key, -e.openAmount, false, 0);
-        else addOnOrder(e.key, -e.quantity);
+        if (e.type == "Job") committed[e.key] -= e.openAmount;
+        else onOrder[e.key] -= e.quantity;
     }
     for (const PODetail& d : linesOfOrder(store_, poid)) {
         if (d.DetailType == "Job")
-            addCommitted(costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), jobOpenAmount(d), false, 0);
+            committed[costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_)] += jobOpenAmount(d);
         else if (d.DetailType == "Inventory")
-            addOnOrder(d.ItemID.clip(), d.INVQuantity);
+            onOrder[d.ItemID.clip()] += d.INVQuantity;
     }
+    store::Transaction tx(store_);
+    for (const auto& [key, delta] : committed)
+        if (!delta.isZero()) addCommitted(key, delta, false, 0);
+    for (const auto& [item, delta] : onOrder)
+        if (!delta.isZero()) addOnOrder(item, delta);
     commit(tx);
 }
 

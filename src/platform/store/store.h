@@ -259,10 +259,11 @@ private:
         pos_ = 0;
         const int limit = first_ ? 32 : 512;
         first_ = false;
-        R rec;
+        // Each row is read straight into its place in the batch: records of
+        // many text fields are costly to copy.
         bool ok = core_->readBatch(key_, position_, from_, after_, limit, [&](Stmt& st) {
+            R& rec = batch_.emplace_back();
             core_->readRow(st, &rec, rec);
-            batch_.push_back(rec);
         }, error_);
         if (!ok || static_cast<int>(batch_.size()) < limit) done_ = true;
         if (!batch_.empty()) after_ = core_->keyValues(key_, &batch_.back(), batch_.back(), true);

@@ -143,8 +143,10 @@ bool UpdatePOMaster::save() {
         po_ = before;
         return false;
     }
-    // What is posted now is the stored lines: a later OK reverses exactly that.
-    opening_ = poster().openingLines(po_.POID);
+    // After a save the form closes or primes a new order with a snapshot of
+    // its own, so this order's snapshot is never reversed again; rebuilding
+    // it would read every line once more for nothing.
+    opening_.clear();
     if (renumbered) {
         // Told once the new number is ours, not while other users wait on the lock.
         session_.ui.tell("The automatically assigned Purchase Order Number will be changed |from " +
