@@ -41,6 +41,11 @@ bool UpdatePODetail::open() {
         }
     }
     if (!found) s_.globals.GlobalResponse = suite::Response::Cancelled;
+    Systems sys;
+    store::Table<Systems>(s_.store).all(Systems::KeySystemID).next(sys);
+    useAccept_ = sys.UseAcceptDate != 0;
+    useDelivery_ = sys.UseDeliveryDate != 0;
+    useDeadline_ = sys.UseDeadlineDate != 0;
     return found;
 }
 
@@ -93,6 +98,8 @@ bool UpdatePODetail::setCostCode(const std::string& code, const std::string& typ
     recompute();
     return true;
 }
+
+int UpdatePODetail::costCodeLength() const { return std::clamp(s_.globals.CostCodeLen, 0, 10); }
 
 std::string UpdatePODetail::costCodeProper() const {
     return splitCostCode(line_.CostCode.str(), s_.globals.CostCodeLen).first;

@@ -42,6 +42,12 @@ public:
     const PODetail& line() const { return line_; }
     const POMaster& order() const { return order_; }
     bool viewOnly() const { return s_.module.viewOnly; }
+    // Which of the line's dates the suite's settings show.
+    bool acceptDateVisible() const { return useAccept_; }
+    bool deliveryDateVisible() const { return useDelivery_; }
+    bool deadlineDateVisible() const { return useDeadline_; }
+    // Characters of the cost code proper (the cost type follows in 4).
+    int costCodeLength() const;
 
     // Charge type: "Job", "G/L Account", "Equipment" or "Inventory". Choosing
     // one clears the charge fields of the others.
@@ -114,6 +120,7 @@ private:
     std::optional<PODetail> stored_;  // the line as it was read (change)
     ULong chosenVendor_ = 0;
     bool done_ = false;
+    bool useAccept_ = false, useDelivery_ = false, useDeadline_ = false;
 };
 
 }  // namespace vtl::ent
