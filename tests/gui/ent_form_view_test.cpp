@@ -210,6 +210,27 @@ TEST_F(FormViewTest, AnEntryStillBeingTypedInIsTakenByOk) {
     EXPECT_EQ(stored(f->savedPOID()).ShipVia, "UPS");
 }
 
+TEST_F(FormViewTest, RepetitiveInsertKeepsTheWindowOpenOnTheNextOrder) {
+    s.module.repetitiveInsert = 1;
+    auto f = openForm(suite::Request::Insert);
+    auto v = show(*f);
+    typeInto(v->entry("EnteredVendor"), "7");
+    queued.push_back(glLine(10));
+    v->button("Lines:&Insert")->click();
+    v->tabs()->setCurrentIndex(2);
+    const ULong first = f->header().POID;
+    v->button("&OK")->click();
+    EXPECT_TRUE(v->isVisible());
+    EXPECT_NE(f->header().POID, first);
+    EXPECT_EQ(v->entry("PONumber")->text(), "2002");
+    EXPECT_EQ(v->entry("EnteredVendor")->text(), "");
+    EXPECT_EQ(v->lines()->model()->rowCount(), 0);
+    EXPECT_EQ(v->tabs()->currentIndex(), 0);
+    EXPECT_EQ(stored(first).VendorID, 7u);
+    v->reject();
+    s.module.repetitiveInsert = 0;
+}
+
 TEST_F(FormViewTest, ViewModeAndTheViewOnlyFlagOfferNoChange) {
     POMaster po = addOrder("1001", 123, {glLine(10), glLine(20)});
     auto f = openForm(suite::Request::View, po.POID);

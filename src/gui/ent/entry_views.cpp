@@ -1,7 +1,6 @@
 #include "gui/ent/entry_views.h"
 
-#include <QApplication>
-
+#include "gui/dialog_views.h"
 #include "gui/ent/browse_view.h"
 #include "gui/ent/confirm_blank_po_view.h"
 #include "gui/ent/duplicate_po_view.h"
@@ -12,24 +11,10 @@
 namespace vtl::gui {
 namespace {
 
-// The windows open over whichever window called them.
-QWidget* caller() {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return QApplication::activeWindow();
-}
-
-template <class View, class Controller>
-void registerDialog(suite::Views& views) {
-    views.set<Controller>([](Controller& c) {
-        View view(c, caller());
-        view.exec();
-    });
-}
-
 template <class Browse>
 void registerBrowse(suite::Views& views, const char* placeName) {
     views.set<Browse>([placeName](Browse& b) {
-        BrowsePOMasterView view(b, caller(), placeName);
+        BrowsePOMasterView view(b, callingWindow(), placeName);
         view.exec();
     });
 }

@@ -15,9 +15,12 @@
 #include "gui/qt_ui.h"
 #include "gui/setup/setup_catalog.h"
 #include "gui/ent/entry_views.h"
+#include "gui/ent/form/form_views.h"
+#include "gui/ent/line/line_views.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
 #include "vtlpo/module.h"
+#include "vtlpoent/line/line_procedures.h"
 #include "vtlpoent/procedures.h"
 
 namespace vtl::host {
@@ -87,12 +90,11 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     // The module's procedures that are built so far, and the windows of
     // them and of the sibling services.
     ent::registerEntryProcedures(session.procedures);
-    // The purchase-order form has its rules but not yet its window: until it
-    // does, the browse says the form is not installed rather than opening
-    // nothing.
-    session.procedures.unset("UpdatePOMaster");
+    ent::registerLineProcedures(session.procedures, &module.autoEntry());
     gui::registerSiblingViews(session.views);
     gui::registerEntryViews(session.views);
+    gui::registerFormViews(session.views, &module.autoEntry());
+    gui::registerLineViews(session.views);
 
     suite::IniFile& settings = session.settings;
     const auto user = signOn(

@@ -535,15 +535,19 @@ void UpdatePOMasterView::done(int result) {
     // An entry still being typed in is taken first, as leaving it would.
     if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget()); e && e->isModified()) emit e->editingFinished();
     if (form_.closed()) return;
+    const ULong before = form_.header().POID;
     form_.ok();
     if (form_.closed()) {
         QDialog::done(result);
         return;
     }
     refresh();
-    if (form_.focusField().empty() && form_.mode() == FormMode::Add && form_.header().VendorID == 0 &&
-        form_.rows().empty())
-        tabs_->setCurrentIndex(0);  // a fresh order primed for repetitive insert
+    if (form_.header().POID != before) {
+        // Saved, and the next order primed (repetitive insert): start it afresh.
+        tabs_->setCurrentIndex(0);
+        preview_->hide();
+        entries_.value(QStringLiteral("EnteredVendor"))->setFocus();
+    }
     placeFocus();
 }
 
