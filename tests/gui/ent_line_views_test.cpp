@@ -383,3 +383,18 @@ TEST_F(LineViewTest, ShipToCancelHandsNothingBackThroughTheRegisteredView) {
     EXPECT_TRUE(d.proceed);
     EXPECT_EQ(d.city, "Olympia");
 }
+
+TEST_F(LineViewTest, EnterInTheLastChargeEntryMovesOnAndSavesNothing) {
+    openNew();
+    chooseType(*view, "Inventory");
+    auto* c = view->charge();
+    enter(c->item, "NAIL");
+    enter(c->location, "MAIN");
+    enter(c->bin, "A1");  // the focus moves on to the button after it
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(lines().empty()) << "only OK saves the line";
+    enter(view->quantity(), "2");
+    view->okButton()->click();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(lines().size(), 1u);
+}

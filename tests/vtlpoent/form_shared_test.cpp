@@ -5,6 +5,8 @@
 
 #include "form_fixture.h"
 #include "vtlpoent/line/line_form.h"
+#include "vtlpoent/line/line_procedures.h"
+#include "vtlpoent/line/update_po_detail.h"
 
 namespace vtl::test {
 namespace {
@@ -117,6 +119,38 @@ TEST_F(FormSharedTest, VendorsChosenOnAnyFormAreListedByName) {
     for (const auto& [id, name] : g->chosenVendors()) names.push_back(std::to_string(id) + " " + name);
     EXPECT_EQ(names, (std::vector<std::string>{"9 ACE Rentals", "7 Acme Supply", "123 Cascade Lumber"}));
     g->cancel();
+}
+
+}  // namespace
+}  // namespace vtl::test
+
+namespace vtl::test {
+namespace {
+
+TEST_F(FormSharedTest, TheLineFormStartsFromTheHeaderAsTheFormShowsIt) {
+    ent::registerLineProcedures(s.procedures, nullptr);
+    s.views.set<ent::UpdatePODetail>([](ent::UpdatePODetail& line) {
+        EXPECT_EQ(line.order().VendorID, 123u) << "the vendor typed on the form, not yet stored";
+        EXPECT_TRUE(line.setCostCode("010100", "LAB"));
+        line.setQuantity(*Quantity::parse("2"));
+        line.setUnitPrice(5);
+        EXPECT_TRUE(line.ok());
+    });
+    auto f = openForm(suite::Request::Insert);
+    ASSERT_TRUE(f->enterVendor("123"));
+    ASSERT_TRUE(f->enterDefaultJob("J100"));
+    f->setTaxable(true);
+    f->insertLine();
+    ASSERT_EQ(f->rows().size(), 1u);
+    PODetail d;
+    d.DetailID = f->rows()[0].detailId;
+    ASSERT_TRUE(store::Table<PODetail>(s.store()).fetch(PODetail::KeyDetailID, d));
+    EXPECT_EQ(d.JobID, "J100");
+    EXPECT_EQ(d.Taxable, 1);
+    EXPECT_EQ(d.TotalAmount.toString(), "10.00");
+    EXPECT_EQ(stored(f->header().POID).VendorID, 0u) << "the header itself waits for OK";
+    EXPECT_FALSE(ent::lineFormShared(s.module).openHeader.has_value());
+    f->cancel();
 }
 
 }  // namespace

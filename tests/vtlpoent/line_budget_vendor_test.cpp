@@ -81,11 +81,11 @@ TEST_F(BudgetTest, ChangingALineCountsOnlyWhatItAdds) {
     request(Request::Change, d.DetailID);
     UpdatePODetail f(*s);
     ASSERT_TRUE(f.open());
-    f.setUnitPrice(180);  // 900 - 80 + 180 = 1,000.00
-    EXPECT_TRUE(f.ok());
     f.setUnitPrice(190);
     s.ui.expectAsk(overBudgetText("1,010.00"), "Over Budget Warning", "&Yes|&No", Icon::Warning).answer(2);
     EXPECT_FALSE(f.ok());
+    f.setUnitPrice(180);  // 900 - 80 + 180 = 1,000.00
+    EXPECT_TRUE(f.ok());
 }
 
 TEST_F(BudgetTest, ByNameAnswersWhetherTheStoredLineMayStand) {

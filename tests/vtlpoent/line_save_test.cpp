@@ -81,6 +81,11 @@ TEST_F(LineTest, NewLineSortsAfterTheExistingOnesAndIsHandedBack) {
     EXPECT_EQ(id, f.line().DetailID);
     EXPECT_EQ(stored(id).SequenceNo, 8u);
     EXPECT_EQ(stored(id).POID, po.POID);
+    // Once closed the form adds nothing more, however often OK comes.
+    EXPECT_FALSE(f.ok());
+    PODetail d;
+    d.POID = po.POID;
+    EXPECT_EQ(store::Table<PODetail>(s.store()).count(PODetail::KeyPOID, d, 1), 4);
 }
 
 TEST_F(LineTest, ChangeRewritesTheLineInItsPlace) {

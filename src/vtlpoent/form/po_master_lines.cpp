@@ -56,7 +56,11 @@ bool UpdatePOMaster::callLineForm(suite::Request request, double variable) {
     g.GlobalRequest = request;
     g.GlobalResponse = suite::Response::None;
     g.DecimalVariable = variable;
+    // The line form reads the header as shown here, not as last stored.
+    LineFormResult& shared = lineFormShared(session_.module);
+    shared.openHeader = po_;
     const bool called = session_.call("UpdatePODetail");
+    shared.openHeader.reset();
     return called && g.GlobalResponse == suite::Response::Completed;
 }
 

@@ -12,15 +12,23 @@
 //     so the price reset that follows the vendor change leaves it out. It
 //     never holds anything but a stored line's DetailID: a new line gets
 //     its number when it is written, and only then is it noted here.
+//   - openHeader: the order's header as the purchase-order form shows it
+//     while the line form is open. The header is stored only by the form's
+//     OK, so the vendor, default job, tax switch and dates typed since are
+//     read from here (vendor prices, a new line's defaults).
 // The values live as long as the module state they belong to (one per
 // loaded module), as the form and its line forms share them.
+#include <optional>
+
 #include "platform/suite/session.h"
+#include "records/records.h"
 
 namespace vtl::ent {
 
 struct LineFormResult {
     ULong pendingVendorID = 0;
     ULong priceSkipDetailID = 0;
+    std::optional<POMaster> openHeader;
 
     bool hasPendingVendor() const { return pendingVendorID != 0; }
     // The purchase-order form's hand-over: the vendor once, then nothing.

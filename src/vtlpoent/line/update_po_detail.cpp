@@ -22,6 +22,7 @@ bool UpdatePODetail::open() {
         order_.POID = number;
         found = store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
         if (found) {
+            takeOpenHeader();
             line_.POID = order_.POID;
             // A new line starts on the order's default job and dates.
             line_.DetailType = s_.globals.JobCostInstalled ? "Job" : "G/L Account";
@@ -38,6 +39,7 @@ bool UpdatePODetail::open() {
             stored_ = line_;
             order_.POID = line_.POID;
             store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
+            takeOpenHeader();
         }
     }
     if (!found) s_.globals.GlobalResponse = suite::Response::Cancelled;
@@ -281,6 +283,9 @@ bool UpdatePODetail::checkAll() {
 }
 
 bool UpdatePODetail::ok() {
+    // A form that has closed writes nothing more: a second OK on an added
+    // line would add it twice.
+    if (done_) return false;
     if (viewOnly()) {
         s_.ui.tell(kViewOnlyText, kViewOnlyTitle, ui::Icon::Exclamation);
         return false;
@@ -305,6 +310,12 @@ bool UpdatePODetail::ok() {
     s_.globals.GlobalResponse = suite::Response::Completed;
     done_ = true;
     return true;
+}
+
+// The purchase-order form's header as it stands, when it is this order's.
+void UpdatePODetail::takeOpenHeader() {
+    const auto& open = lineFormShared(s_.module).openHeader;
+    if (open && open->POID == order_.POID) order_ = *open;
 }
 
 ULong UpdatePODetail::nextSequenceNo() {

@@ -112,6 +112,7 @@ private:
     bool write();
     void applyVendorPrice(const INVendor& iv);
     ULong nextSequenceNo();
+    void takeOpenHeader();
 
     Session& s_;
     suite::Request request_ = suite::Request::None;

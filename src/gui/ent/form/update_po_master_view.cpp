@@ -577,8 +577,9 @@ bool UpdatePOMasterView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void UpdatePOMasterView::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+    // A focused button takes Enter itself; what reaches the window comes
+    // from an entry.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }

@@ -277,10 +277,10 @@ void UpdatePODetailView::showLine() {
 }
 
 void UpdatePODetailView::keyPressEvent(QKeyEvent* event) {
-    // Enter on a button presses it; anywhere else it has moved on to the
-    // next entry and is not also the dialog's OK.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+    // A focused button takes Enter itself; Enter that reaches the window
+    // comes from an entry, which has already moved on to the next one (the
+    // focus may now be on a button), and is never also the dialog's OK.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }
