@@ -398,3 +398,21 @@ TEST_F(LineViewTest, EnterInTheLastChargeEntryMovesOnAndSavesNothing) {
     EXPECT_FALSE(view->isVisible());
     EXPECT_EQ(lines().size(), 1u);
 }
+
+TEST_F(LineViewTest, CanadianModeChoosesWhichTaxesApplyToTheLine) {
+    Systems sys;
+    sys.CanadianTax = 1;
+    ASSERT_TRUE(store::Table<Systems>(s.store()).insert(sys));
+    openNew();
+    EXPECT_FALSE(shown(view->taxable(), view.get()));
+    ASSERT_TRUE(shown(view->canadianTax(), view.get()));
+    chooseType(*view, "G/L Account");
+    enter(view->charge()->account, "5000-00");
+    const int gstOnly = view->canadianTax()->findText("GST only");
+    view->canadianTax()->setCurrentIndex(gstOnly);
+    emit view->canadianTax()->activated(gstOnly);
+    view->okButton()->click();
+    auto saved = lines();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].Taxable, 2);
+}

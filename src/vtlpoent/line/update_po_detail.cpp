@@ -48,6 +48,7 @@ bool UpdatePODetail::open() {
     useAccept_ = sys.UseAcceptDate != 0;
     useDelivery_ = sys.UseDeliveryDate != 0;
     useDeadline_ = sys.UseDeadlineDate != 0;
+    canadian_ = sys.CanadianTax == 1;
     return found;
 }
 

@@ -46,6 +46,9 @@ public:
     bool acceptDateVisible() const { return useAccept_; }
     bool deliveryDateVisible() const { return useDelivery_; }
     bool deadlineDateVisible() const { return useDeadline_; }
+    // Canadian tax mode: the line's tax code says which of GST and PST apply
+    // (0 neither, 1 both, 2 GST only, 3 PST only), not just taxable or not.
+    bool canadian() const { return canadian_; }
     // Characters of the cost code proper (the cost type follows in 4).
     int costCodeLength() const;
 
@@ -121,7 +124,7 @@ private:
     std::optional<PODetail> stored_;  // the line as it was read (change)
     ULong chosenVendor_ = 0;
     bool done_ = false;
-    bool useAccept_ = false, useDelivery_ = false, useDeadline_ = false;
+    bool useAccept_ = false, useDelivery_ = false, useDeadline_ = false, canadian_ = false;
 };
 
 }  // namespace vtl::ent

@@ -99,7 +99,7 @@ QWidget* LineChargeFields::jobPage() {
     lookupCostCode = lookupButton(costCode, &ent::UpdatePODetail::lookupCostCode);
     addField(grid, 0, 0, QStringLiteral("&Job:"), job, lookupJob);
     addField(grid, 1, 0, QStringLiteral("Co&st Code:"), costCode, lookupCostCode);
-    addField(grid, 1, 3, QStringLiteral("T&ype:"), costType);
+    addField(grid, 1, 3, QStringLiteral("Cost T&ype:"), costType);
     return page;
 }
 

@@ -110,6 +110,7 @@ UpdatePODetailView::UpdatePODetailView(ent::UpdatePODetail& form, QWidget* paren
         (on ? static_cast<QWidget*>(text_) : type_)->setFocus();
     });
     connect(taxable_, &QCheckBox::clicked, this, [this](bool on) { form_.setTaxable(on ? 1 : 0); });
+    connect(canadianTax_, &QComboBox::activated, this, [this](int i) { form_.setTaxable(static_cast<Byte>(i)); });
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
         QString t = text_->toPlainText();
         if (codePoints(t) > kTextLength) {
@@ -149,6 +150,13 @@ QWidget* UpdatePODetailView::linePage() {
     total_->setReadOnly(true);
     total_->setFocusPolicy(Qt::NoFocus);
     taxable_ = new QCheckBox(QStringLiteral("Ta&xable"), box);
+    // In Canadian tax mode a line carries which of the two taxes apply: the
+    // entries stand in the order of their codes (0 to 3).
+    canadianTax_ = new QComboBox(box);
+    canadianTax_->addItems({QStringLiteral("No tax"), QStringLiteral("GST and PST"), QStringLiteral("GST only"),
+                            QStringLiteral("PST only")});
+    taxable_->setVisible(!form_.canadian());
+    canadianTax_->setVisible(form_.canadian());
     comment_ = sizedEntry(20, box, 16);
 
     grid->addWidget(labelFor(QStringLiteral("&Description:"), description_), 0, 0);
@@ -163,6 +171,7 @@ QWidget* UpdatePODetailView::linePage() {
     grid->addWidget(new QLabel(QStringLiteral("Total:")), 2, 4, Qt::AlignRight);
     grid->addWidget(total_, 2, 5);
     grid->addWidget(taxable_, 3, 1);
+    if (form_.canadian()) grid->addWidget(canadianTax_, 3, 1);
     grid->addWidget(labelFor(QStringLiteral("Co&mment:"), comment_), 4, 0);
     grid->addWidget(comment_, 4, 1);
     addDates(grid, 5);
@@ -272,6 +281,7 @@ void UpdatePODetailView::showLine() {
     pages_->setCurrentWidget(textLine ? textPage_ : linePage_);
     charge_->showType(type);
     taxable_->setChecked(line.Taxable != 0);
+    canadianTax_->setCurrentIndex(line.Taxable <= 3 ? line.Taxable : 0);
     total_->setText(shown(line.TotalAmount, kTotalPicture));
     entries_->refresh();
 }

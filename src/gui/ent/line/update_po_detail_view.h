@@ -38,6 +38,8 @@ public:
     QLineEdit* unitPrice() const { return price_; }
     QLineEdit* total() const { return total_; }
     QCheckBox* taxable() const { return taxable_; }
+    // Canadian tax mode: which taxes apply to the line (codes 0 to 3).
+    QComboBox* canadianTax() const { return canadianTax_; }
     QLineEdit* comment() const { return comment_; }
     QLineEdit* acceptDate() const { return accept_; }
     QLineEdit* deliveryDate() const { return delivery_; }
@@ -78,6 +80,7 @@ private:
     QLineEdit* price_ = nullptr;
     QLineEdit* total_ = nullptr;
     QCheckBox* taxable_ = nullptr;
+    QComboBox* canadianTax_ = nullptr;
     QLineEdit* comment_ = nullptr;
     QLineEdit* accept_ = nullptr;
     QLineEdit* delivery_ = nullptr;
