@@ -359,11 +359,12 @@ QWidget* UpdatePOMasterView::buildTotals() {
     c->addWidget(new QLabel(QStringLiteral("PST:"), canadianTotals_), 2, 0);
     province_ = new QComboBox(canadianTotals_);
     province_->addItems(QStringLiteral("None|AB|BC|MB|NB|NL|NT|NS|NU|ON|PE|QC|SK|YT").split(QLatin1Char('|')));
+    province_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(province_, &QComboBox::activated, this, [this](int i) {
         const std::string p = ss(province_->itemText(i));
         act([&] { form_.setProvince(p); });
     });
-    c->addWidget(province_, 2, 1);
+    c->addWidget(province_, 2, 1, Qt::AlignLeft);
     c->addWidget(right(addShown(QStringLiteral("PST"))), 2, 2);
     c->addWidget(new QLabel(QStringLiteral("Total:"), canadianTotals_), 3, 0);
     c->addWidget(right(addShown(QStringLiteral("CanTotal"))), 3, 2);
