@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -289,6 +290,28 @@ TEST_F(FormViewTest, FilesDroppedOnTheAttachmentsTabAreAttachedAndPreviewed) {
     EXPECT_TRUE(v->preview()->isVisible());
     EXPECT_FALSE(v->preview()->pixmap().isNull());
     v->reject();
+}
+
+TEST_F(FormViewTest, EarlierEntriesAreRememberedAndOfferedWhileAutoEntryIsOn) {
+    suite::AutoEntryStore store;
+    ASSERT_TRUE(store.init(s.folder + "/EasyAutoEntry.tps"));
+    auto f = openForm(suite::Request::Insert);
+    gui::UpdatePOMasterView v(*f, &store);
+    v.show();
+    typeInto(v.entry("FOB"), "Jobsite");
+    typeInto(v.entry("ShipVia"), "Vendor truck");
+    EXPECT_EQ(store.entries("FOB"), std::vector<std::string>{"Jobsite"});
+    QLineEdit* fob = v.entry("FOB");
+    fob->clear();
+    typeText(fob, "jo");
+    ASSERT_NE(fob->completer(), nullptr);
+    EXPECT_EQ(fob->completer()->completionCount(), 1);
+    EXPECT_EQ(fob->completer()->currentCompletion(), "Jobsite");
+    store.setEnabled(false);
+    fob->clear();
+    typeText(fob, "j");
+    EXPECT_EQ(fob->completer()->completionCount(), 0) << "nothing is offered while it is off";
+    v.reject();
 }
 
 TEST_F(FormViewTest, TheCaseMenuOnAnEntryRewritesItAndIsKept) {
