@@ -165,6 +165,19 @@ void UpdatePOMaster::moreVendorInfo() {
     session_.ui.tell(t, "Additional Subcontractor Info", ui::Icon::Information);
 }
 
+// The ship-to block from the chosen party; a part it does not have
+// (nullopt) keeps what the order held.
+void UpdatePOMaster::fillShipTo(const ShipToBlock& b) {
+    po_.ShipToName = b.name;
+    po_.ShipToAddress1 = b.address1;
+    if (b.address2) po_.ShipToAddress2 = *b.address2;
+    po_.ShipToCity = b.city;
+    po_.ShipToState = b.state;
+    po_.ShipToZip = b.zip;
+    if (b.contact) po_.ShipToContact = *b.contact;
+    buildCityStateZip();
+}
+
 void UpdatePOMaster::buildCityStateZip() {
     const std::string type = po_.ShipToType.clip();
     if (type.empty() || type == "Other") return;
@@ -180,14 +193,9 @@ void UpdatePOMaster::composeCityStateZip() {
 
 void UpdatePOMaster::setShipToType(const std::string& type) {
     po_.ShipToType = type;
-    if (type == "Company") {
-        po_.ShipToName = sys_.CompanyName.clip();
-        po_.ShipToAddress1 = sys_.CompanyAddress1.clip();
-        po_.ShipToAddress2 = sys_.CompanyAddress2.clip();
-        po_.ShipToCity = sys_.CompanyCity.clip();
-        po_.ShipToState = sys_.CompanyState.clip();
-        po_.ShipToZip = sys_.CompanyZip.clip();
-    }
+    if (type == "Company")
+        fillShipTo({sys_.CompanyName.clip(), sys_.CompanyAddress1.clip(), sys_.CompanyAddress2.clip(),
+                    sys_.CompanyCity.clip(), sys_.CompanyState.clip(), sys_.CompanyZip.clip(), std::nullopt});
     if (type == "Other") editShippingInformation();
     buildCityStateZip();
 }
@@ -204,13 +212,9 @@ bool UpdatePOMaster::enterShipToJob(const std::string& job) {
         j = *chosen;
     }
     po_.ShipToJob = j.JobID;
-    po_.ShipToName = j.JobName.clip();
-    po_.ShipToAddress1 = j.Address.clip();
-    po_.ShipToCity = j.City.clip();
-    po_.ShipToState = j.State.clip();
-    po_.ShipToZip = j.Zip.clip();
-    po_.ShipToContact = j.CustomerContact.clip();
-    buildCityStateZip();
+    // A job has one address line: the second keeps what it held.
+    fillShipTo({j.JobName.clip(), j.Address.clip(), std::nullopt, j.City.clip(), j.State.clip(), j.Zip.clip(),
+                j.CustomerContact.clip()});
     return true;
 }
 
@@ -226,14 +230,8 @@ bool UpdatePOMaster::enterShipToVendor(ULong vendor) {
         v = *chosen;
     }
     po_.ShipToVendor = v.VendorID;
-    po_.ShipToName = v.VendorName.clip();
-    po_.ShipToAddress1 = v.Address.clip();
-    po_.ShipToAddress2 = v.Address2.clip();
-    po_.ShipToCity = v.City.clip();
-    po_.ShipToState = v.State.clip();
-    po_.ShipToZip = v.Zip.clip();
-    po_.ShipToContact = v.Contact.clip();
-    buildCityStateZip();
+    fillShipTo({v.VendorName.clip(), v.Address.clip(), v.Address2.clip(), v.City.clip(), v.State.clip(),
+                v.Zip.clip(), v.Contact.clip()});
     return true;
 }
 
@@ -249,14 +247,8 @@ bool UpdatePOMaster::enterShipToCustomer(ULong customer) {
         c = *chosen;
     }
     po_.ShipToCustomer = c.CustomerID;
-    po_.ShipToName = c.CustomerName.clip();
-    po_.ShipToAddress1 = c.Address1.clip();
-    po_.ShipToAddress2 = c.Address2.clip();
-    po_.ShipToCity = c.City.clip();
-    po_.ShipToState = c.State.clip();
-    po_.ShipToZip = c.Zip.clip();
-    po_.ShipToContact = c.Contact.clip();
-    buildCityStateZip();
+    fillShipTo({c.CustomerName.clip(), c.Address1.clip(), c.Address2.clip(), c.City.clip(), c.State.clip(),
+                c.Zip.clip(), c.Contact.clip()});
     return true;
 }
 
@@ -269,13 +261,9 @@ void UpdatePOMaster::alternateShipTo() {
     if (mode_ == FormMode::View) return;
     auto a = siblings::browseARShipTo(session_, po_.ShipToCustomer);
     if (!a) return;
-    po_.ShipToName = a->ShipToName.clip();
-    po_.ShipToAddress1 = a->Address1.clip();
-    po_.ShipToAddress2 = a->Address2.clip();
-    po_.ShipToCity = a->City.clip();
-    po_.ShipToState = a->State.clip();
-    po_.ShipToZip = a->Zip.clip();
-    buildCityStateZip();
+    // The customer's contact stays.
+    fillShipTo({a->ShipToName.clip(), a->Address1.clip(), a->Address2.clip(), a->City.clip(), a->State.clip(),
+                a->Zip.clip(), std::nullopt});
 }
 
 bool UpdatePOMaster::enterDefaultJob(const std::string& typed) {

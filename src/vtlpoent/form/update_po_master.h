@@ -217,6 +217,13 @@ private:
     void addPurchasingAgent();
 
     // vendor and ship-to
+    struct ShipToBlock {
+        std::string name, address1;
+        std::optional<std::string> address2;
+        std::string city, state, zip;
+        std::optional<std::string> contact;
+    };
+    void fillShipTo(const ShipToBlock& b);
     bool vendorNumberCheck();
     void priceReset();
     void buildCityStateZip();
