@@ -197,6 +197,22 @@ TEST_F(FormViewTest, OkAsksItsQuestionsAndClosesOnlyWhenSaved) {
     EXPECT_EQ(nextNumber(), 2002u);
 }
 
+TEST_F(FormViewTest, EnterMovesOnUnlessARuleSendsTheFocusBack) {
+    setSystems([](Systems& x) { x.WarnDuplicatePO = 1; });
+    addOrder("3001", 7, {});
+    auto f = openForm(suite::Request::Insert);
+    auto v = show(*f);
+    typeInto(v->entry("FOB"), "Origin");
+    EXPECT_TRUE(v->entry("ShipVia")->hasFocus()) << "Enter moves to the next entry";
+    s.ui.expectAsk("Purchase Order Number 3001 has already been entered.||Re-enter the Purchase Order number?",
+                   "Duplicate PO Number Warning", "&Yes|&No", Icon::Exclamation)
+        .answer(1);
+    typeInto(v->entry("PONumber"), "3001");
+    EXPECT_TRUE(v->entry("PONumber")->hasFocus()) << "Yes sends the focus back to the number";
+    EXPECT_EQ(v->entry("PONumber")->text(), "");
+    v->reject();
+}
+
 TEST_F(FormViewTest, AnEntryStillBeingTypedInIsTakenByOk) {
     auto f = openForm(suite::Request::Insert);
     auto v = show(*f);

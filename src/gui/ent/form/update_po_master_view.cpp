@@ -379,6 +379,7 @@ QWidget* UpdatePOMasterView::buildTotals() {
 
 void UpdatePOMasterView::act(const std::function<void()>& action) {
     if (form_.closed()) return;
+    ruleMovedFocus_ = false;
     action();
     refresh();
     placeFocus();
@@ -505,10 +506,14 @@ void UpdatePOMasterView::showTotals() {
 void UpdatePOMasterView::placeFocus() {
     const std::string field = form_.takeFocusField();
     if (field.empty()) {
-        if (form_.vendorListOpen()) openVendorList();
+        if (form_.vendorListOpen()) {
+            ruleMovedFocus_ = true;
+            openVendorList();
+        }
         return;
     }
     if (QLineEdit* e = entries_.value(qs(field))) {
+        ruleMovedFocus_ = true;
         e->setFocus();
         e->selectAll();
     }
@@ -579,9 +584,12 @@ bool UpdatePOMasterView::eventFilter(QObject* watched, QEvent* event) {
 
 void UpdatePOMasterView::keyPressEvent(QKeyEvent* event) {
     // A focused button takes Enter itself; what reaches the window comes
-    // from an entry.
+    // from an entry, which has been accepted: move on to the next one,
+    // unless a rule has just sent the focus somewhere.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
+        if (!ruleMovedFocus_) focusNextChild();
+        ruleMovedFocus_ = false;
         return;
     }
     QDialog::keyPressEvent(event);

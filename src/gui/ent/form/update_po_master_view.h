@@ -75,7 +75,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Enter in an entry accepts that entry, never the whole form.
+    // Enter in an entry accepts that entry and moves on; never the whole form.
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -117,6 +117,7 @@ private:
     ent::UpdatePOMaster& form_;
     suite::AutoEntryStore* autoEntry_;
     bool refreshing_ = false;
+    bool ruleMovedFocus_ = false;  // set when a rule put the focus on an entry
     QHash<QString, QLineEdit*> entries_;
     QHash<QString, DateEntry*> dates_;
     QHash<QString, QPushButton*> buttons_;
