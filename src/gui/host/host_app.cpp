@@ -17,11 +17,13 @@
 #include "gui/ent/entry_views.h"
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
+#include "gui/rec/recalc_committed_view.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
 #include "vtlpo/module.h"
 #include "vtlpoent/line/line_procedures.h"
 #include "vtlpoent/procedures.h"
+#include "vtlporec/recalc_committed.h"
 
 namespace vtl::host {
 namespace {
@@ -95,6 +97,8 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     gui::registerEntryViews(session.views);
     gui::registerFormViews(session.views, &module.autoEntry());
     gui::registerLineViews(session.views);
+    rec::registerRecProcedures(session.procedures);
+    gui::registerRecViews(session.views);
 
     suite::IniFile& settings = session.settings;
     const auto user = signOn(

@@ -1,0 +1,34 @@
+#pragma once
+// The window of the committed-cost rebuild: what it does, a progress bar,
+// "Proceed" and "Close".
+#include <QDialog>
+
+#include "vtlporec/recalc_committed.h"
+
+class QProgressBar;
+class QPushButton;
+
+namespace vtl::gui {
+
+class RecalcCommittedView : public QDialog {
+    Q_OBJECT
+public:
+    explicit RecalcCommittedView(rec::RecalcCommitted& run, QWidget* parent = nullptr);
+
+    QProgressBar* progressBar() const { return bar_; }
+    QPushButton* proceedButton() const { return proceed_; }
+    QPushButton* closeButton() const { return close_; }
+
+    void reject() override;
+
+private:
+    rec::RecalcCommitted& run_;
+    QProgressBar* bar_ = nullptr;
+    QPushButton* proceed_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+// Registers the window for its controller.
+void registerRecViews(suite::Views& views);
+
+}  // namespace vtl::gui
