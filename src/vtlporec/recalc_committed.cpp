@@ -93,12 +93,4 @@ void RecalcCommitted::proceed(const std::function<void(int)>& progress) {
     closed_ = true;
 }
 
-void registerRecProcedures(suite::ProcedureTable& table) {
-    table.set("RecalcCommitted", [](Session& s) {
-        suite::ProcedureName named(s.errors, "RecalcCommitted");
-        RecalcCommitted window(s);
-        s.views.run(window);
-    });
-}
-
 }  // namespace vtl::rec

@@ -42,6 +42,4 @@ private:
     bool ran_ = false;
 };
 
-void registerRecProcedures(suite::ProcedureTable& table);
-
 }  // namespace vtl::rec

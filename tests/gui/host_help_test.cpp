@@ -8,6 +8,7 @@
 
 #include "gui/host/host_menus.h"
 #include "gui/setup/setup_catalog.h"
+#include "vtlporec/browse_po_reconcile.h"
 
 namespace vtl::test {
 namespace {
@@ -24,7 +25,7 @@ std::string pageOf(const std::string& topic) {
 
 TEST(HelpPages, EveryWindowOfTheHostHasItsPage) {
     std::vector<std::string> topics{host::kHelpContents, host::kMainWindowHelp, host::kSignOnHelp,
-                                    "html/PO_Enter_Purchase_Orders.htm"};
+                                    "html/PO_Enter_Purchase_Orders.htm", rec::BrowsePOReconcile::kHelpTopic};
     setup::SetupCatalog catalog(6);
     for (const auto& e : catalog.entries()) {
         if (!e.spec) continue;

@@ -1,8 +1,11 @@
 // The window of the committed-cost rebuild.
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 
 #include "gui/qt_driver.h"
+#include "gui/rec/browse_po_reconcile_view.h"
 #include "gui/rec/recalc_committed_view.h"
 #include "records/records.h"
 #include "support/test_session.h"
@@ -54,6 +57,38 @@ TEST_F(RecalcViewTest, ProceedRunsToTheEndAndCloseChangesNothing) {
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(w.progressBar()->value(), 100);
     EXPECT_EQ(committed(), "0.00") << "no order commits anything";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RecalcViewTest, TheReconcileListFollowsTheLocatorAndOffersReconcileOnlyWithARow) {
+    {
+        rec::BrowsePOReconcile empty(*s);
+        empty.load();
+        gui::BrowsePOReconcileView w(empty);
+        EXPECT_EQ(w.windowTitle(), "Reconcile Purchase Orders with Packing Slip");
+        EXPECT_FALSE(w.reconcileButton()->isEnabled());
+    }
+    for (const char* n : {"1001", "1002", "2001"}) {
+        POMaster po;
+        po.PONumber = n;
+        po.SortPONumber = n;
+        ASSERT_TRUE(store::Table<POMaster>(s.store()).insert(po));
+    }
+    rec::BrowsePOReconcile b(*s);
+    b.load();
+    gui::BrowsePOReconcileView w(b);
+    w.show();
+    ASSERT_EQ(w.list()->model()->rowCount(), 3);
+    EXPECT_TRUE(w.reconcileButton()->isEnabled());
+    w.locator()->setFocus();
+    typeText(w.locator(), "2");
+    EXPECT_EQ(w.list()->currentIndex().row(), 2);
+    EXPECT_EQ(b.highlighted(), 2);
+    w.closeButton()->click();
+    EXPECT_TRUE(b.closed());
 }
 
 }  // namespace

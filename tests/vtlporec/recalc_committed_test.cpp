@@ -7,6 +7,7 @@
 #include "records/records.h"
 #include "support/test_session.h"
 #include "vtlpoent/posting.h"
+#include "vtlporec/procedures.h"
 #include "vtlporec/recalc_committed.h"
 
 using namespace vtl;

@@ -17,13 +17,13 @@
 #include "gui/ent/entry_views.h"
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
-#include "gui/rec/recalc_committed_view.h"
+#include "gui/rec/rec_views.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
 #include "vtlpo/module.h"
 #include "vtlpoent/line/line_procedures.h"
 #include "vtlpoent/procedures.h"
-#include "vtlporec/recalc_committed.h"
+#include "vtlporec/procedures.h"
 
 namespace vtl::host {
 namespace {

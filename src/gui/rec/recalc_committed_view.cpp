@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/dialog_views.h"
 #include "gui/qt_text.h"
 
 namespace vtl::gui {
@@ -45,7 +44,5 @@ void RecalcCommittedView::reject() {
     run_.close();
     QDialog::reject();
 }
-
-void registerRecViews(suite::Views& views) { registerDialog<RecalcCommittedView, rec::RecalcCommitted>(views); }
 
 }  // namespace vtl::gui

@@ -28,7 +28,4 @@ private:
     QPushButton* close_ = nullptr;
 };
 
-// Registers the window for its controller.
-void registerRecViews(suite::Views& views);
-
 }  // namespace vtl::gui
