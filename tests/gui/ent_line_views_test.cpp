@@ -1,8 +1,10 @@
 // The line form and the ship-to address dialog driven as a clerk would:
 // typing into the entries, leaving them, look-ups, OK and Cancel, and the
 // registration that runs each for its controller.
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -313,6 +315,23 @@ TEST_F(LineViewTest, DatesAppearAsTheSettingsSayAndAreTakenAsTyped) {
     EXPECT_EQ(view->deadlineDate()->text(), "");
     enter(view->deliveryDate(), "");
     EXPECT_TRUE(form->line().DeliveryDate.isNull()) << "a cleared date is no date";
+
+    // The calendar beside a date hands the picked day over as if typed.
+    whenModal<QDialog>([](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Select a Date");
+        d->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2026, 8, 3));
+        d->accept();
+    });
+    const auto calendars = view->deliveryDate()->parentWidget()->findChildren<QToolButton*>();
+    QToolButton* beside = nullptr;
+    for (QToolButton* b : calendars)
+        if (b->toolTip() == "Select a Date" && b->geometry().left() > view->deliveryDate()->geometry().left() &&
+            (!beside || b->geometry().left() < beside->geometry().left()))
+            beside = b;
+    ASSERT_NE(beside, nullptr);
+    beside->click();
+    EXPECT_EQ(form->line().DeliveryDate, Date::fromYmd(2026, 8, 3));
+    EXPECT_EQ(view->deliveryDate()->text(), "8/03/26");
 }
 
 TEST_F(LineViewTest, RegisteredViewRunsForTheProcedureAndClosingCancels) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,8 +14,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/ent/form/form_widgets.h"
 #include "gui/ent/line/bound_entries.h"
 #include "gui/ent/line/line_charge_fields.h"
 #include "gui/ent/line/line_entry_util.h"
@@ -198,7 +201,28 @@ void UpdatePODetailView::addDates(QGridLayout* grid, int row) {
             return e;
         }
         grid->addWidget(labelFor(label, e), row, column, column > 0 ? Qt::AlignRight : Qt::Alignment());
-        grid->addWidget(e, row, column + 1);
+        // The calendar button beside the entry hands the picked date over as
+        // if it had been typed.
+        auto* calendar = new QToolButton(grid->parentWidget());
+        calendar->setText(QStringLiteral("..."));
+        calendar->setToolTip(QStringLiteral("Select a Date"));
+        calendar->setFocusPolicy(Qt::NoFocus);
+        connect(calendar, &QToolButton::clicked, this, [this, e] {
+            const QDate today = QDate::currentDate();
+            const Date now = Date::fromYmd(today.year(), today.month(), today.day());
+            const auto typed = pic::deformatDate(ss(e->text()), "@d1b", now);
+            if (auto picked = pickDate(this, typed ? *typed : Date(), now)) {
+                e->setText(qs(pic::clip(pic::format(*picked, "@d1b"))));
+                emit e->editingFinished();
+            }
+        });
+        auto* both = new QHBoxLayout;
+        both->setContentsMargins(0, 0, 0, 0);
+        both->setSpacing(2);
+        both->addWidget(e);
+        both->addWidget(calendar);
+        both->addStretch(1);
+        grid->addLayout(both, row, column + 1);
         column += 2;
         return e;
     };
