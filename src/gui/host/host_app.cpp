@@ -24,6 +24,7 @@
 #include "vtlpoent/line/line_procedures.h"
 #include "vtlpoent/procedures.h"
 #include "vtlporec/procedures.h"
+#include "vtlporpt/procedures.h"
 
 namespace vtl::host {
 namespace {
@@ -98,6 +99,7 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     gui::registerFormViews(session.views, &module.autoEntry());
     gui::registerLineViews(session.views);
     rec::registerRecProcedures(session.procedures);
+    rpt::registerReportProcedures(session.procedures);
     gui::registerRecViews(session.views);
 
     suite::IniFile& settings = session.settings;

@@ -1,0 +1,46 @@
+#pragma once
+// CreatePOPrint: prepares the purchase orders to print. It fills the print
+// work file with one row per order for the current user (other users' rows
+// stay), numbers the orders and marks them printed as the print options
+// say, and leaves the company lines and the e-mail fields for the forms.
+//
+// DecimalVariable chooses the work: kSampleMode the sample order,
+// kBlankFormMode a blank form, 0 or less every order the "Generate POs"
+// limits choose, any other value the one order with that POID.
+#include <optional>
+#include <string>
+
+#include "platform/suite/session.h"
+#include "records/records.h"
+#include "vtlporpt/print_shared.h"
+
+namespace vtl::rpt {
+
+inline constexpr const char* kGenerateReport = "Generate POs";
+
+class CreatePOPrint {
+public:
+    explicit CreatePOPrint(Session& s);
+    void run();
+
+private:
+    void clearOwnRows();
+    void companyLines();
+    void generate();
+    void single(ULong poid);
+    void blankForm();
+    void sample();
+    // One order's row; numbering `single` never hands out the number 0.
+    void buildRow(POMaster& po, bool singleMode);
+    void insertRow(POPrint& row);
+    std::optional<POLimits> generateLimits();
+
+    Session& s_;
+    PrintShared& shared_;
+    Systems sys_;
+};
+
+// The sample order's text line.
+extern const char* const kSampleText;
+
+}  // namespace vtl::rpt

@@ -1,0 +1,16 @@
+#include "vtlporpt/procedures.h"
+
+#include "platform/suite/error_object.h"
+#include "platform/suite/session.h"
+#include "vtlporpt/create_po_print.h"
+
+namespace vtl::rpt {
+
+void registerReportProcedures(suite::ProcedureTable& table) {
+    table.set("CreatePOPrint", [](Session& s) {
+        suite::ProcedureName named(s.errors, "CreatePOPrint");
+        CreatePOPrint(s).run();
+    });
+}
+
+}  // namespace vtl::rpt
