@@ -4,6 +4,7 @@
 #include "platform/suite/text_util.h"
 #include "siblings/lookups/lookups.h"
 #include "vtlpoent/form/update_po_master.h"
+#include "vtlpoent/vendor_info.h"
 
 namespace vtl::ent {
 namespace {
@@ -156,13 +157,7 @@ void UpdatePOMaster::moreVendorInfo() {
     APVendor v;
     v.VendorID = po_.VendorID;
     if (!po_.VendorID || !store::Table<APVendor>(session_.store).fetch(APVendor::KeyVendorID, v)) return;
-    std::string t = v.VendorName.clip() + "|" + v.Address.clip() + "|";
-    if (!v.Address2.blank()) t += v.Address2.clip() + "|";
-    t += v.City.clip() + ", " + v.State.clip() + "  " + v.Zip.clip() + "||";
-    if (!v.Phone.blank()) t += "Phone: " + v.Phone.clip() + "|";
-    if (!v.Fax.blank()) t += "Fax:      " + v.Fax.clip();
-    if (!v.Contact.blank()) t += "||Contact: " + v.Contact.clip();
-    session_.ui.tell(t, "Additional Subcontractor Info", ui::Icon::Information);
+    session_.ui.tell(vendorInfoText(v), "Additional Subcontractor Info", ui::Icon::Information);
 }
 
 // The ship-to block from the chosen party; a part it does not have

@@ -1,0 +1,222 @@
+// Receiving a packing slip: the slip's quantities, the over-receipt check,
+// serial numbers, and the stock a stock line brings in.
+#include <gtest/gtest.h>
+
+#include "records/records.h"
+#include "support/test_session.h"
+#include "vtlporec/procedures.h"
+#include "vtlporec/reconcile_po_detail.h"
+#include "vtlporec/update_po_reconcile.h"
+
+using namespace vtl;
+using namespace vtl::test;
+using ui::Icon;
+
+namespace {
+
+class PackingSlipTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INMaster item;
+        item.ItemID = "LBR-2X4";
+        item.StockUnit = "EA";
+        item.DefaultLocation = "MAIN";
+        item.DefaultBin = "A1";
+        item.OnOrder = Quantity(240);
+        ASSERT_TRUE(store::Table<INMaster>(s.store()).insert(item));
+        INCnvrt box;
+        box.ItemID = "LBR-2X4";
+        box.UnitName = "BDL";
+        box.Factor = 24;
+        ASSERT_TRUE(store::Table<INCnvrt>(s.store()).insert(box));
+        INMaster saw;
+        saw.ItemID = "SAW";
+        saw.StockUnit = "EA";
+        saw.Serialized = 1;
+        ASSERT_TRUE(store::Table<INMaster>(s.store()).insert(saw));
+        INItem other;  // stock of another receipt in the same bin
+        other.ItemID = "LBR-2X4";
+        other.LocationID = "MAIN";
+        other.BinID = "A1";
+        other.Quantity = Quantity(50);
+        ASSERT_TRUE(store::Table<INItem>(s.store()).insert(other));
+        POMaster po;
+        po.PONumber = "1001";
+        po.TaxAmount = *Money::parse("10.00");
+        ASSERT_TRUE(store::Table<POMaster>(s.store()).insert(po));
+        poid = po.POID;
+        lumber = addLine("Inventory", "LBR-2X4", "BDL", 10, 48);
+        saws = addLine("Inventory", "SAW", "EA", 3, 150);
+        rec::registerRecProcedures(s.procedures);
+    }
+    ULong addLine(const char* type, const char* item, const char* unit, double qty, double price) {
+        PODetail d;
+        d.POID = poid;
+        d.DetailType = type;
+        d.ItemID = item;
+        d.UnitName = unit;
+        d.QtyOrdered = Quantity::fromDouble(qty);
+        d.UnitPrice = price;
+        d.TotalAmount = Money::fromDouble(qty * price);
+        EXPECT_TRUE(store::Table<PODetail>(s.store()).insert(d));
+        return d.DetailID;
+    }
+    std::unique_ptr<rec::ReconcilePODetail> lineForm(ULong id) {
+        s.globals.GlobalRequest = suite::Request::Change;
+        s.globals.DecimalVariable = id;
+        auto f = std::make_unique<rec::ReconcilePODetail>(*s);
+        EXPECT_TRUE(f->open());
+        return f;
+    }
+    PODetail stored(ULong id) {
+        PODetail d;
+        d.DetailID = id;
+        EXPECT_TRUE(store::Table<PODetail>(s.store()).fetch(PODetail::KeyDetailID, d));
+        return d;
+    }
+    std::string binStock() {
+        INItem p;
+        p.ItemID = "LBR-2X4";
+        p.LocationID = "MAIN";
+        p.BinID = "A1";
+        EXPECT_TRUE(store::Table<INItem>(s.store()).fetch(INItem::KeyItemLocBin, p));
+        return p.Quantity.toString();
+    }
+    INMaster item(const char* id) {
+        INMaster m;
+        m.ItemID = id;
+        EXPECT_TRUE(store::Table<INMaster>(s.store()).fetch(INMaster::KeyItemID, m));
+        return m;
+    }
+    int purchases(ULong detail) {
+        INPurch p;
+        p.PODetailID = detail;
+        return static_cast<int>(store::Table<INPurch>(s.store()).count(INPurch::KeyPODetailID, p, 1));
+    }
+
+    TestSession s;
+    ULong poid = 0, lumber = 0, saws = 0;
+};
+
+TEST_F(PackingSlipTest, ReceivingStockMovesTheBinTheItemAndThePurchaseByTheChangeOnly) {
+    auto f = lineForm(lumber);
+    EXPECT_EQ(f->line().LocationID, "MAIN") << "a blank place takes the item's default";
+    f->setQtyThisPackSlip(Quantity(4));  // 4 bundles of 24
+    ASSERT_TRUE(f->ok());
+    EXPECT_EQ(binStock(), "146.0000");
+    EXPECT_EQ(item("LBR-2X4").OnHand.toString(), "96.0000");
+    EXPECT_EQ(item("LBR-2X4").OnOrder.toString(), "144.0000");
+    EXPECT_EQ(purchases(lumber), 1);
+
+    // Confirming the same line again within the slip posts only the difference.
+    auto again = lineForm(lumber);
+    again->setQtyThisPackSlip(Quantity(5));
+    ASSERT_TRUE(again->ok());
+    EXPECT_EQ(binStock(), "170.0000");
+    EXPECT_EQ(item("LBR-2X4").TotalReceived.toString(), "120.0000");
+    INPurch p;
+    p.PODetailID = lumber;
+    ASSERT_TRUE(store::Table<INPurch>(s.store()).fetch(INPurch::KeyPODetailID, p));
+    EXPECT_EQ(p.Quantity.toString(), "120.0000") << "all the line received, in stocking units";
+    EXPECT_EQ(p.Cost.toString(), "240.0000");
+
+    // Back to nothing: the line's purchase record goes, the bin keeps the
+    // other receipt's stock.
+    auto none = lineForm(lumber);
+    none->setQtyThisPackSlip(Quantity(0));
+    ASSERT_TRUE(none->ok());
+    EXPECT_EQ(binStock(), "50.0000");
+    EXPECT_EQ(purchases(lumber), 0);
+    EXPECT_EQ(item("LBR-2X4").OnOrder.toString(), "240.0000");
+}
+
+TEST_F(PackingSlipTest, ExactlyTheOutstandingQuantityIsTakenAndOneMoreIsRefused) {
+    auto f = lineForm(lumber);
+    f->setQtyThisPackSlip(Quantity(11));
+    s.ui.expectTell("The total reconciled quantity is more than the ordered quantity.", "PO Over Reconciled",
+                    Icon::Information);
+    EXPECT_FALSE(f->ok());
+    EXPECT_EQ(f->focusField(), "QtyThisPackSlip");
+    EXPECT_EQ(binStock(), "50.0000") << "nothing moved";
+    f->setQtyThisPackSlip(Quantity(10));
+    EXPECT_TRUE(f->ok());
+}
+
+TEST_F(PackingSlipTest, SerialNumbersAreCountedAgainstTheUnitsReceived) {
+    auto f = lineForm(saws);
+    ASSERT_TRUE(f->serialized());
+    f->setQtyThisPackSlip(Quantity(3));
+    EXPECT_TRUE(f->serialListShown());
+    EXPECT_FALSE(f->serialEntryShown());
+    ASSERT_TRUE(f->insertSerial("S-1"));
+    ASSERT_TRUE(f->insertSerial("S-2"));
+    s.ui.expectTell("You must supply one serial number for each of the 3 units received.",
+                    "Not Enough Serial Numbers", Icon::Information);
+    EXPECT_FALSE(f->ok());
+    ASSERT_TRUE(f->insertSerial("S-3"));
+    ASSERT_TRUE(f->ok());
+    // Each number has its inventory serial record and its purchase record.
+    EXPECT_EQ(store::Table<INSerial>(s.store()).count(), 3);
+    EXPECT_EQ(purchases(saws), 3);
+    EXPECT_EQ(item("SAW").OnHand.toString(), "3.0000");
+}
+
+TEST_F(PackingSlipTest, OneSerializedUnitNeedsItsSerialNumber) {
+    auto f = lineForm(saws);
+    f->setQtyThisPackSlip(Quantity(1));
+    EXPECT_TRUE(f->serialEntryShown());
+    s.ui.expectTell("You must supply a serial number for serialized inventory.", "No Serial Number",
+                    Icon::Information);
+    EXPECT_FALSE(f->ok());
+    EXPECT_EQ(f->focusField(), "SerialNo");
+    f->setSerialNo("SN-77");
+    ASSERT_TRUE(f->ok());
+    INSerial serial;
+    serial.SerialID = stored(saws).SerialID;
+    ASSERT_TRUE(store::Table<INSerial>(s.store()).fetch(INSerial::KeySerialID, serial));
+    EXPECT_EQ(serial.SerialNo, "SN-77");
+}
+
+TEST_F(PackingSlipTest, ClosingTheOrderEndsTheSlipEvenOnCancel) {
+    auto f = lineForm(lumber);
+    f->setQtyThisPackSlip(Quantity(4));
+    ASSERT_TRUE(f->ok());
+    s.views.set<rec::UpdatePOReconcile>([](rec::UpdatePOReconcile& form) {
+        EXPECT_EQ(form.rows().size(), 2u);
+        EXPECT_EQ(form.rows()[0].cells[5], "4.00");
+        EXPECT_EQ(form.header().POAmount.toString(), "940.00");  // 480 + 450 + tax 10
+        form.cancel();
+    });
+    s.globals.GlobalRequest = suite::Request::Change;
+    s.globals.DecimalVariable = poid;
+    ASSERT_TRUE((*s).call("UpdatePOReconcile"));
+    const PODetail d = stored(lumber);
+    EXPECT_TRUE(d.QtyThisPackSlip.isZero());
+    EXPECT_EQ(d.QtyRcvdNotInvoiced.toString(), "4.0000");
+    EXPECT_EQ(s.globals.GlobalResponse, suite::Response::Cancelled);
+}
+
+TEST_F(PackingSlipTest, ViewingTheOrderWritesNothing) {
+    auto f = lineForm(lumber);
+    f->setQtyThisPackSlip(Quantity(2));
+    ASSERT_TRUE(f->ok());
+    s.views.set<rec::UpdatePOReconcile>([](rec::UpdatePOReconcile& form) {
+        EXPECT_EQ(form.caption(), "View Record");
+        form.ok();
+    });
+    s.globals.GlobalRequest = suite::Request::View;
+    s.globals.DecimalVariable = poid;
+    ASSERT_TRUE((*s).call("UpdatePOReconcile"));
+    EXPECT_EQ(stored(lumber).QtyThisPackSlip.toString(), "2.0000") << "the slip being entered stays as it is";
+}
+
+TEST_F(PackingSlipTest, InsertAndDeleteRequestsAreRefused) {
+    s.globals.GlobalRequest = suite::Request::Insert;
+    s.globals.DecimalVariable = lumber;
+    s.ui.expectTell("A purchase-order line is reconciled by changing it; it cannot be added or deleted here.",
+                    "ReconcilePODetail", Icon::Error);
+    ASSERT_TRUE((*s).call("ReconcilePODetail"));
+    EXPECT_EQ(s.globals.GlobalResponse, suite::Response::Cancelled);
+}
+
+}  // namespace
