@@ -104,6 +104,8 @@ UpdatePOReconcileView::UpdatePOReconcileView(rec::UpdatePOReconcile& form, QWidg
     layout->addWidget(box);
 
     refresh();
+    // Every column stays in sight: the window never gets narrower than the list.
+    list_->setMinimumWidth(header->length() + 2 * list_->frameWidth() + 4);
     resize(std::max(sizeHint().width(), header->length() + 40), 460);
     list_->setFocus();
 }
