@@ -28,15 +28,8 @@ Poster::Poster(store::Store& store, int costCodeLen, Reporter report)
     : store_(store), costCodeLen_(costCodeLen), report_(std::move(report)) {}
 
 void Poster::write(const store::Status& s, const char* words) {
-    if (!s && report_) {
-        // The store's message names its own operation; the posting's words
-        // name the figure that could not be saved.
-        std::string text = s.message;
-        auto cut = text.rfind(" Saving ");
-        if (cut == std::string::npos) cut = text.rfind(" Deleting ");
-        if (cut != std::string::npos) text.resize(cut);
-        report_(text + words);
-    }
+    // The posting's words name the figure that could not be saved.
+    if (!s && report_) report_(store::reworded(s, words));
 }
 
 void Poster::commit(store::Transaction& tx) {

@@ -7,17 +7,6 @@
 #include "vtlpoent/posting.h"
 
 namespace vtl::rec {
-namespace {
-
-// The record layer's words for a failed write, with what could not be saved.
-std::string failure(const store::Status& st, const char* suffix) {
-    std::string text = st.message;
-    const auto cut = text.rfind(" Saving ");
-    if (cut != std::string::npos) text.resize(cut);
-    return text + suffix;
-}
-
-}  // namespace
 
 void RecalcCommitted::step(const std::function<void(int)>& progress) {
     ++done_;
@@ -37,7 +26,7 @@ void RecalcCommitted::clearCommitted(const std::function<void(int)>& progress) {
     for (JCCost& cost : all) {
         if (!cost.Committed.isZero()) {
             cost.Committed = Money();
-            if (auto st = costs.update(cost); !st) s_.errors.report(failure(st, " Saving JCCost Record"));
+            if (auto st = costs.update(cost); !st) s_.errors.report(store::reworded(st, " Saving JCCost Record"));
         }
         step(progress);
     }
@@ -62,7 +51,7 @@ void RecalcCommitted::rebuildOrders(const std::function<void(int)>& progress) {
         }
         order.QuantityReconciled = Money::fromDouble(qty);
         order.AmountReconciled = Money::fromDouble(amount);
-        if (auto st = orders.update(order); !st) s_.errors.report(failure(st, " Saving POMaster"));
+        s_.errors.check(orders.update(order));
         step(progress);
     }
     for (const auto& [key, amount] : committed) {
@@ -70,7 +59,7 @@ void RecalcCommitted::rebuildOrders(const std::function<void(int)>& progress) {
         cost.RecordID = key;
         if (!costs.fetch(JCCost::KeyRecordID, cost)) continue;  // no such cost code: nothing to add to
         cost.Committed += amount;
-        if (auto st = costs.update(cost); !st) s_.errors.report(failure(st, " Saving JCCost"));
+        s_.errors.check(costs.update(cost));
     }
 }
 

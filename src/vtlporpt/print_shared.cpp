@@ -1,20 +1,11 @@
 #include "vtlporpt/print_shared.h"
 
-#include <map>
+#include "platform/suite/module_shared.h"
 
 namespace vtl::rpt {
-namespace {
 
-// One interface thread runs every window, as for the rest of the module state.
-std::map<const ModuleState*, PrintShared>& shared() {
-    static std::map<const ModuleState*, PrintShared> m;
-    return m;
-}
+PrintShared& printShared(const ModuleState& module) { return suite::moduleShared<PrintShared>(module); }
 
-}  // namespace
-
-PrintShared& printShared(const ModuleState& module) { return shared()[&module]; }
-
-void clearPrintShared(const ModuleState& module) { shared().erase(&module); }
+void clearPrintShared(const ModuleState& module) { suite::clearModuleShared<PrintShared>(module); }
 
 }  // namespace vtl::rpt

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/store/fields.h"
@@ -29,6 +30,19 @@ struct Status {
     static Status success() { return {}; }
     static Status failure(std::string m) { return {false, std::move(m)}; }
 };
+
+// A failed write's text with the store's own closing words (" Saving
+// POMaster", " Deleting INPurch") replaced by the caller's, which name what
+// could not be written in the caller's terms.
+inline std::string reworded(const Status& s, std::string_view words) {
+    std::string text = s.message;
+    for (const char* op : {" Saving ", " Deleting ", " Inserting "})
+        if (auto cut = text.rfind(op); cut != std::string::npos) {
+            text.resize(cut);
+            break;
+        }
+    return text + std::string(words);
+}
 
 class Store;
 

@@ -53,7 +53,7 @@ void BrowsePOMaster::addOnOrder(const std::string& itemId, const Quantity& delta
     if (!items.fetch(INMaster::KeyItemID, item)) return;
     item.OnOrder += delta;
     auto s = items.update(item);
-    if (!s) report(s.message.substr(0, s.message.rfind(" Saving ")) + " Saving INMasterPOEnt");
+    if (!s) report(store::reworded(s, " Saving INMasterPOEnt"));
 }
 
 void BrowsePOMaster::closeLine(PODetail& line) {

@@ -1,20 +1,11 @@
 #include "vtlpoent/form/form_shared.h"
 
 #include <algorithm>
-#include <map>
 
+#include "platform/suite/module_shared.h"
 #include "platform/suite/text_util.h"
 
 namespace vtl::ent {
-namespace {
-
-// One interface thread runs every window, as for the rest of the module state.
-std::map<const ModuleState*, VendorNameList>& lists() {
-    static std::map<const ModuleState*, VendorNameList> m;
-    return m;
-}
-
-}  // namespace
 
 void VendorNameList::note(ULong vendorId, const std::string& name) {
     std::erase_if(entries_, [vendorId](const Entry& e) { return e.first == vendorId; });
@@ -26,8 +17,8 @@ void VendorNameList::note(ULong vendorId, const std::string& name) {
     entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), added, before), added);
 }
 
-VendorNameList& chosenVendorNames(const ModuleState& module) { return lists()[&module]; }
+VendorNameList& chosenVendorNames(const ModuleState& module) { return suite::moduleShared<VendorNameList>(module); }
 
-void clearChosenVendorNames(const ModuleState& module) { lists().erase(&module); }
+void clearChosenVendorNames(const ModuleState& module) { suite::clearModuleShared<VendorNameList>(module); }
 
 }  // namespace vtl::ent

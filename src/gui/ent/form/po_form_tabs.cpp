@@ -234,9 +234,12 @@ void UpdatePOMasterView::showTabs() {
 
 void UpdatePOMasterView::showAttachments(int selectRowNo) {
     services::UpdateImages images(form_.session(), "POMaster", form_.header().POID);
+    shownImages_.clear();
     std::vector<std::vector<std::string>> rows;
-    for (int i = 0; i < images.rowCount(); ++i)
+    for (int i = 0; i < images.rowCount(); ++i) {
+        shownImages_.push_back(images.image(i));
         rows.push_back({images.image(i).Caption.clip(), images.image(i).ImageType.clip()});
+    }
     attachmentsModel_->setRows(rows);
     fitColumns(attachments_, attachmentsModel_);
     const bool any = !rows.empty();
@@ -251,13 +254,13 @@ void UpdatePOMasterView::showAttachments(int selectRowNo) {
 }
 
 void UpdatePOMasterView::showPreview() {
+    // From the list as last read: selecting a row reads nothing again.
     const int row = currentRow(attachments_);
-    services::UpdateImages images(form_.session(), "POMaster", form_.header().POID);
-    if (row < 0 || row >= images.rowCount()) {
+    if (row < 0 || row >= static_cast<int>(shownImages_.size())) {
         preview_->clear();
         return;
     }
-    preview_->showAttachment(images.image(row), form_.session().dataFolder);
+    preview_->showAttachment(shownImages_[static_cast<std::size_t>(row)], form_.session().dataFolder);
 }
 
 void UpdatePOMasterView::showNotes() {

@@ -148,6 +148,7 @@ private:
     AttachmentPreview* preview_ = nullptr;
     QTableView* notes_ = nullptr;
     TableModel* notesModel_ = nullptr;
+    std::vector<Images> shownImages_;  // the attachments as listed
     std::vector<ULong> noteIds_;
     QSet<ULong> taggedNotes_;
 };
