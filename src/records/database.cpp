@@ -40,6 +40,8 @@ const store::Schema& databaseSchema() {
                  return s.createIndex(PODetail::info(), "Received", {"POID"},
                                       {{"QtyRcvdNotInvoiced", "<>", {store::Value::Type::Int, 0, 0, {}}, true}});
              }},
+            {3, "the numbers handed out to records not yet stored",
+             [](store::Store& s) { return s.createNumbersTable(); }},
         }};
     return schema;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <optional>
@@ -172,7 +173,20 @@ std::unique_ptr<Store> Store::open(const std::string& path, const Schema& schema
             return nullptr;
         }
     }
+    s->readNumbersKept();
     return s;
+}
+
+bool Store::createNumbersTable() {
+    if (!conn_.exec("CREATE TABLE IF NOT EXISTS \"_Numbers\" (\"File\" TEXT PRIMARY KEY, \"Last\" INTEGER NOT NULL)"))
+        return false;
+    numbersKept_ = true;
+    return true;
+}
+
+void Store::readNumbersKept() {
+    auto st = conn_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='_Numbers'");
+    numbersKept_ = st.step() && sqlite3_column_int64(st.raw(), 0) > 0;
 }
 
 int Store::schemaVersion() {
@@ -541,9 +555,45 @@ bool TableCore::fetch(int key, void* rec, RecordBase& base, std::string* error) 
 
 std::int64_t TableCore::highestNumber() {
     if (autoIndex_ < 0) return 0;
-    auto st = store_.connection().prepare("SELECT COALESCE(MAX(" + quote(info_.autoNumber) + "), 0) FROM " +
-                                          quote(info_.name));
+    std::int64_t highest = 0;
+    {
+        auto st = store_.connection().prepare("SELECT COALESCE(MAX(" + quote(info_.autoNumber) + "), 0) FROM " +
+                                              quote(info_.name));
+        if (st.step()) highest = sqlite3_column_int64(st.raw(), 0);
+    }
+    return std::max(highest, reservedNumber());
+}
+
+std::int64_t TableCore::reservedNumber() {
+    if (!store_.numbersKept()) return 0;
+    auto st = store_.connection().prepare("SELECT \"Last\" FROM \"_Numbers\" WHERE \"File\"=?1");
+    st.bindText(1, info_.name);
     return st.step() ? sqlite3_column_int64(st.raw(), 0) : 0;
+}
+
+bool TableCore::keepNumber(std::int64_t number) {
+    if (!store_.numbersKept()) return true;
+    auto st = store_.connection().prepare(
+        "INSERT INTO \"_Numbers\" (\"File\", \"Last\") VALUES (?1, ?2) "
+        "ON CONFLICT(\"File\") DO UPDATE SET \"Last\"=MAX(\"Last\", excluded.\"Last\")");
+    st.bindText(1, info_.name);
+    st.bindInt(2, number);
+    st.step();
+    return !st.failed();
+}
+
+Status TableCore::reserveNumber(std::int64_t& number) {
+    number = 0;
+    if (autoIndex_ < 0 || !store_.numbersKept()) return Status::failure("no numbers are kept" + words("Autoincrementing"));
+    // Read and raise under one write lock, so no two callers get one number.
+    Transaction tx(store_);
+    if (!tx.status()) return Status::failure(tx.status().message + words("Autoincrementing"));
+    const std::int64_t next = highestNumber() + 1;
+    if (!keepNumber(next)) return failure("Autoincrementing");
+    Status s = tx.commit();
+    if (!s) return Status::failure(s.message + words("Autoincrementing"));
+    number = next;
+    return Status::success();
 }
 
 Status TableCore::insert(void* rec, RecordBase& base) {
@@ -561,6 +611,9 @@ Status TableCore::insert(void* rec, RecordBase& base) {
         info_.fields[static_cast<std::size_t>(autoIndex_)].put(rec, now);
         if (now.values[0].i == 0) {
             Value next{Value::Type::Int, highestNumber() + 1, 0, {}};
+            // Kept as handed out, so the number of a record deleted later is
+            // never given to another (its notes and attachments may remain).
+            if (!keepNumber(next.i)) return failure("Inserting");
             ValueSource src(next);
             info_.fields[static_cast<std::size_t>(autoIndex_)].get(rec, src);
         }

@@ -125,6 +125,11 @@ public:
     // conditions) makes it cover only the records that pass.
     bool createIndex(const RecordInfo& info, const std::string& name, const std::vector<std::string>& fields,
                      const std::vector<Condition>& where = {});
+    // The table of the highest number handed out per file (see
+    // TableCore::reserveNumber); a database without it numbers from its
+    // records alone.
+    bool createNumbersTable();
+    bool numbersKept() const { return numbersKept_; }
 
     TableCore& core(const RecordInfo& info);
 
@@ -149,11 +154,13 @@ public:
 private:
     explicit Store(const Schema& schema) : schema_(schema) {}
     bool migrate(std::string& error);
+    void readNumbersKept();
 
     const Schema& schema_;
     std::string path_;
     Connection conn_;
     std::vector<std::unique_ptr<TableCore>> tables_;
+    bool numbersKept_ = false;
 };
 
 // Begins a write transaction that waits up to 5 seconds for other writers
@@ -190,8 +197,13 @@ public:
     std::int64_t count();
     // Records whose first `fixed` components of `key` equal the buffer's.
     std::int64_t count(int key, const void* rec, int fixed);
-    // Highest value of the auto-numbered field (0 when the file is empty).
+    // Highest value of the auto-numbered field, or of the numbers handed out
+    // by reserveNumber() when higher (0 when there is neither).
     std::int64_t highestNumber();
+    // Hands out the next number of the auto-numbered field without storing
+    // a record: a record inserted later with it keeps it, and no insert or
+    // reservation ever gets it again, even when that record is never stored.
+    Status reserveNumber(std::int64_t& number);
 
     // One batch of a scan. `after` holds the key values (and the tail) of the
     // last row read, empty for the first batch. Calls `row` for each record.
@@ -203,6 +215,8 @@ public:
 
 private:
     std::string words(const char* op) const { return std::string(" ") + op + " " + info_.name; }
+    std::int64_t reservedNumber();
+    bool keepNumber(std::int64_t number);
     Status failure(const char* op);
     std::string keyOrder(int key, bool backward) const;
     std::string componentExpr(int key, std::size_t component) const;
@@ -234,6 +248,7 @@ public:
     std::int64_t count() { return core_->count(); }
     std::int64_t count(int key, const R& rec, int fixed) { return core_->count(key, &rec, fixed); }
     std::int64_t highestNumber() { return core_->highestNumber(); }
+    Status reserveNumber(std::int64_t& number) { return core_->reserveNumber(number); }
 
     // Positions on `key` at the buffer's component values (or at the start)
     // and reads forward or backward.
