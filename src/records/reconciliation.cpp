@@ -53,4 +53,13 @@ Quantity openInventoryQuantity(store::Store& store, const PODetail& line) {
     return openInventoryQuantity(line, &item, found ? &conv : nullptr);
 }
 
+double stockingFactor(store::Store& store, const PODetail& line, const INMaster& item) {
+    if (line.UnitName.clip() == item.StockUnit.clip()) return 1.0;
+    INCnvrt c;
+    c.ItemID = line.ItemID;
+    c.UnitName = line.UnitName;
+    if (store::Table<INCnvrt>(store).fetch(INCnvrt::KeyItemUnit, c) && c.Factor != 0) return c.Factor;
+    return 1.0;
+}
+
 }  // namespace vtl

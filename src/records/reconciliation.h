@@ -38,4 +38,8 @@ Quantity openInventoryQuantity(const PODetail& line, const INMaster* item, const
 // The same, looking the item and its conversion up in the store.
 Quantity openInventoryQuantity(store::Store& store, const PODetail& line);
 
+// Stocking units per unit of the line, as receiving moves stock: 1 when the
+// line is in the stocking unit or the item has no conversion for its unit.
+double stockingFactor(store::Store& store, const PODetail& line, const INMaster& item);
+
 }  // namespace vtl

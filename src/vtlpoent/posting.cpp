@@ -1,170 +1,106 @@
 #include "vtlpoent/posting.h"
 
-#include <algorithm>
-#include <cmath>
-#include <map>
+#include <vector>
 
 #include "records/reconciliation.h"
 
 namespace vtl::ent {
 
-std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen) {
-    const std::size_t n = static_cast<std::size_t>(std::clamp(costCodeLen, 0, 10));
-    auto padded = [](std::string_view s, std::size_t width) {
-        std::string r(s.substr(0, std::min(s.size(), width)));
-        r.resize(width, ' ');
-        return r;
-    };
-    const std::string_view code = costCode.substr(0, std::min(costCode.size(), n));
-    const std::string_view type = costCode.size() > n ? costCode.substr(n, 4) : std::string_view();
-    return padded(jobId, 10) + padded(code, 10) + padded(type, 4);
+store::Status Poster::postNewOrder(ULong poid) {
+    return inOneTransaction(store_, [&] {
+        FigureChanges changes(costCodeLen_);
+        for (const PODetail& d : linesOfOrder(store_, poid)) changes.add(d);
+        return changes.apply(store_);
+    });
 }
 
-Money jobOpenAmount(const PODetail& line) {
-    return Money::fromDouble(line.TotalAmount.toDouble() - line.QtyInvoiced.toDouble() * line.UnitPrice);
-}
-
-Poster::Poster(store::Store& store, int costCodeLen, Reporter report)
-    : store_(store), costCodeLen_(costCodeLen), report_(std::move(report)) {}
-
-void Poster::write(const store::Status& s, const char* words) {
-    // The posting's words name the figure that could not be saved.
-    if (!s && report_) report_(store::reworded(s, words));
-}
-
-void Poster::commit(store::Transaction& tx) {
-    if (!tx.status()) {
-        // Could not take the write lock: the writes went through one by one.
-        if (report_) report_(tx.status().message);
-        return;
-    }
-    store::Status s = tx.commit();
-    if (!s && report_) report_(s.message);
-}
-
-void Poster::addCommitted(const std::string& key, const Money& delta, bool clearLastDetail, ULong detailId) {
-    store::Table<JCCost> costs(store_);
-    JCCost jcc;
-    jcc.RecordID = key;
-    if (!costs.fetch(JCCost::KeyRecordID, jcc)) return;  // no such cost code: passed over
-    jcc.Committed += delta;
-    if (clearLastDetail && jcc.LastPODetailID == detailId) jcc.LastPODetailID = 0;
-    write(costs.update(jcc), " Saving JCCost");
-}
-
-void Poster::addOnOrder(const std::string& item, const Quantity& delta) {
-    store::Table<INMaster> items(store_);
-    INMaster inm;
-    inm.ItemID = item;
-    if (!items.fetch(INMaster::KeyItemID, inm)) return;
-    inm.OnOrder += delta;
-    write(items.update(inm), " Saving INMasterPOEnt");
-}
-
-OpeningLines Poster::openingLines(ULong poid) {
-    OpeningLines out;
-    for (const PODetail& d : linesOfOrder(store_, poid)) {
-        if (d.DetailType == "Job")
-            out.push_back({"Job", costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), d.DetailID,
-                           jobOpenAmount(d), Quantity()});
-        else if (d.DetailType == "Inventory")
-            out.push_back({"Inventory", d.ItemID.clip(), d.DetailID, Money(), d.INVQuantity});
-    }
-    return out;
-}
-
-void Poster::postSave(OpeningLines& opening, ULong poid) {
-    // The changes are exact decimals, so they are summed per cost code and
-    // per item first and each figure is written once: an order of thousands
-    // of lines on a few codes saves in a few writes.
-    std::map<std::string, Money> committed;
-    std::map<std::string, Quantity> onOrder;
-    while (!opening.empty()) {
-        const OpeningEntry e = opening.back();
-        opening.pop_back();
-        if (e.type == "Job") committed[e.key] -= e.openAmount;
-        else onOrder[e.key] -= e.quantity;
-    }
-    for (const PODetail& d : linesOfOrder(store_, poid)) {
-        if (d.DetailType == "Job")
-            committed[costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_)] += jobOpenAmount(d);
-        else if (d.DetailType == "Inventory")
-            onOrder[d.ItemID.clip()] += d.INVQuantity;
-    }
-    store::Transaction tx(store_);
-    for (const auto& [key, delta] : committed)
-        if (!delta.isZero()) addCommitted(key, delta, false, 0);
-    for (const auto& [item, delta] : onOrder)
-        if (!delta.isZero()) addOnOrder(item, delta);
-    commit(tx);
-}
-
-void Poster::postLineDelete(OpeningLines& opening, const PODetail& line) {
-    if (line.DetailType != "Job") return;
-    auto it = std::find_if(opening.begin(), opening.end(),
-                           [&](const OpeningEntry& e) { return e.type == "Job" && e.detailId == line.DetailID; });
-    if (it == opening.end()) return;
-    store::Transaction tx(store_);
-    addCommitted(it->key, -it->openAmount, false, 0);
-    opening.erase(it);
-    commit(tx);
-}
-
-void Poster::postOrderDelete(ULong poid) {
-    store::Transaction tx(store_);
-    store::Table<INMaster> items(store_);
-    for (const PODetail& d : linesOfOrder(store_, poid)) {
-        if (d.DetailType == "Inventory") {
-            INMaster inm;
-            inm.ItemID = d.ItemID;
-            if (!items.fetch(INMaster::KeyItemID, inm)) continue;
-            // Stocking units per ordered unit. A line of no quantity has no
-            // ratio to take; its unit's conversion (1 when none) stands in.
-            double factor = 1.0;
-            if (!d.QtyOrdered.isZero()) {
-                factor = d.INVQuantity.toDouble() / d.QtyOrdered.toDouble();
-            } else if (!(d.UnitName == inm.StockUnit)) {
-                INCnvrt conv;
-                conv.ItemID = d.ItemID;
-                conv.UnitName = d.UnitName;
-                if (store::Table<INCnvrt>(store_).fetch(INCnvrt::KeyItemUnit, conv) && conv.Factor != 0)
-                    factor = conv.Factor;
-            }
-            const Quantity received = Quantity::fromDouble(factor * d.QtyRcvdNotInvoiced.toDouble());
-            inm.OnOrder -= d.INVQuantity - received;
-            if (!d.QtyRcvdNotInvoiced.isZero()) {
-                inm.OnHand -= received;
-                store::Table<INItem> places(store_);
-                INItem place;
-                place.ItemID = inm.ItemID;
-                place.LocationID = inm.DefaultLocation;
-                place.BinID = inm.DefaultBin;
-                if (places.fetch(INItem::KeyItemLocBin, place)) {
-                    place.Quantity -= received;
-                    write(places.update(place), " Saving INItem");
+store::Status Poster::postOrderDelete(ULong poid) {
+    return inOneTransaction(store_, [&] {
+        const auto lines = linesOfOrder(store_, poid);
+        FigureChanges changes(costCodeLen_);
+        for (const PODetail& d : lines) changes.remove(d);
+        if (store::Status s = changes.apply(store_); !s) return s;
+        store::Table<JCCost> costs(store_);
+        for (const PODetail& d : lines) {
+            if (d.DetailType == "Inventory") {
+                if (store::Status s = takeBackReceived(d); !s) return s;
+            } else if (d.DetailType == "Job") {
+                // The job-cost module's note of the last line posted to the
+                // code must not name a line that is gone.
+                JCCost c;
+                c.RecordID = costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_);
+                if (costs.fetch(JCCost::KeyRecordID, c) && c.LastPODetailID == d.DetailID && d.DetailID != 0) {
+                    c.LastPODetailID = 0;
+                    if (store::Status s = costs.update(c); !s)
+                        return store::Status::failure(store::reworded(s, " Saving JCCost"));
                 }
-                store::Table<INPurch> receipts(store_);
-                INPurch receipt;
-                receipt.PODetailID = d.DetailID;
-                if (receipts.fetch(INPurch::KeyPODetailID, receipt)) write(receipts.remove(receipt), " Deleting INPurch");
             }
-            write(items.update(inm), " Saving INMasterPOEnt");
-        } else if (d.DetailType == "Job") {
-            addCommitted(costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), -jobOpenAmount(d), true,
-                         d.DetailID);
         }
-    }
-    commit(tx);
+        return store::Status::success();
+    });
 }
 
-void Poster::postOrderDeleteReduced(ULong poid) {
-    store::Transaction tx(store_);
-    for (const PODetail& d : linesOfOrder(store_, poid)) {
-        if (d.DetailType == "Inventory") addOnOrder(d.ItemID.clip(), -d.INVQuantity);
-        else if (d.DetailType == "Job")
-            addCommitted(costRecordKey(d.JobID.str(), d.CostCode.str(), costCodeLen_), -jobOpenAmount(d), false, 0);
+// Received goods were put at the line's own place (the item's default place
+// when the line names none), in stocking units by the line's unit.
+store::Status Poster::takeBackReceived(const PODetail& d) {
+    const Quantity received = receivedNotInvoiced(d);
+    if (received.isZero()) return store::Status::success();
+    store::Table<INMaster> items(store_);
+    INMaster item;
+    item.ItemID = d.ItemID;
+    if (!items.fetch(INMaster::KeyItemID, item)) return store::Status::success();
+    const Quantity stock = Quantity::fromDouble(received.toDouble() * stockingFactor(store_, d, item));
+    item.OnHand -= stock;
+    if (store::Status s = items.update(item); !s) return store::Status::failure(store::reworded(s, " Saving INMasterPOEnt"));
+
+    store::Table<INItem> places(store_);
+    INItem place;
+    place.ItemID = d.ItemID;
+    place.LocationID = d.LocationID.blank() ? item.DefaultLocation : d.LocationID;
+    place.BinID = d.BinID.blank() ? item.DefaultBin : d.BinID;
+    if (places.fetch(INItem::KeyItemLocBin, place)) {
+        place.Quantity -= stock;
+        if (store::Status s = places.update(place); !s) return store::Status::failure(store::reworded(s, " Saving INItem"));
     }
-    commit(tx);
+
+    store::Table<INPurch> receipts(store_);
+    INPurch r;
+    r.PODetailID = d.DetailID;
+    std::vector<INPurch> ofLine;
+    for (auto c = receipts.scan(INPurch::KeyPODetailID, r, {false, 1, false}); c.next(r);) ofLine.push_back(r);
+    for (INPurch& gone : ofLine)
+        if (store::Status s = receipts.remove(gone); !s) return store::Status::failure(store::reworded(s, " Deleting INPurch"));
+    return store::Status::success();
+}
+
+store::Status Poster::postOrderDeleteReduced(ULong poid) {
+    return inOneTransaction(store_, [&] {
+        FigureChanges changes(costCodeLen_);
+        for (const PODetail& d : linesOfOrder(store_, poid)) changes.remove(d);
+        return changes.apply(store_);
+    });
+}
+
+store::Status deleteOrderNotesAndImages(store::Store& store, ULong poid, std::vector<ULong>& files) {
+    store::Table<Notes> notes(store);
+    Notes n;
+    n.Filename = "POMaster";
+    n.EntityID = std::to_string(poid);
+    std::vector<Notes> found;
+    for (auto c = notes.scan(Notes::KeyFileEntity, n, {false, 2, false}); c.next(n);) found.push_back(n);
+    for (auto& note : found)
+        if (store::Status s = notes.remove(note); !s) return store::Status::failure(store::reworded(s, " Deleting Notes"));
+    store::Table<Images> images(store);
+    Images img;
+    img.Type = "POMaster";
+    img.NumericID = poid;
+    std::vector<Images> attached;
+    for (auto c = images.scan(Images::KeyTypeNumericID, img, {false, 2, false}); c.next(img);) attached.push_back(img);
+    for (auto& a : attached) {
+        if (store::Status s = images.remove(a); !s) return store::Status::failure(store::reworded(s, " Deleting Images"));
+        files.push_back(a.ImageID);
+    }
+    return store::Status::success();
 }
 
 }  // namespace vtl::ent

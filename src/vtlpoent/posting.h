@@ -1,86 +1,61 @@
 #pragma once
-// Commitment and on-order posting: keeps the committed amount of each job
-// cost code and the on-order quantity of each inventory item in step with
-// the open purchase-order lines.
+// Commitment and on-order posting of whole orders: a new or copied order's
+// lines go on the figures, a deleted order's lines come off them.
 //
-// Every posting (one save, one line delete, one order delete) runs in one
-// transaction, so a crash never leaves an order's figures half moved. A
-// single failed write is reported with its words and the posting goes on
-// with the next line, as a clerk expects of the rest of the module.
-#include <functional>
+// The rule of each figure is in records/running_figures.h. These postings
+// write inside the caller's transaction (or their own, when the caller has
+// none) and answer the first failed write, so the caller can roll the whole
+// change back and say so: nothing is ever half posted.
 #include <string>
 #include <vector>
 
 #include "platform/store/store.h"
 #include "records/records.h"
+#include "records/running_figures.h"
 
 namespace vtl::ent {
 
-// Called with "<file error> Saving JCCost" and the like.
-using Reporter = std::function<void(const std::string&)>;
-
-// The cost-record key of a job line: the job as stored (10 characters), the
-// first `costCodeLen` characters of the cost code padded to 10, then the 4
-// characters of cost type that follow them.
-std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen);
-
-// What a job line still commits: its total less the invoiced quantity at the
-// unit price, worked in double precision and rounded to cents.
-Money jobOpenAmount(const PODetail& line);
-
-// One line of the order as it was posted when the form opened.
-struct OpeningEntry {
-    std::string type;  // "Job" or "Inventory"
-    std::string key;   // cost-record key, or the item
-    ULong detailId = 0;
-    Money openAmount;  // job lines
-    Quantity quantity; // inventory lines, with all 4 places so a reversal is exact
-};
-using OpeningLines = std::vector<OpeningEntry>;
+using vtl::costRecordKey;
+using vtl::jobOpenAmount;
 
 class Poster {
 public:
-    Poster(store::Store& store, int costCodeLen, Reporter report);
+    Poster(store::Store& store, int costCodeLen) : store_(store), costCodeLen_(costCodeLen) {}
 
-    // The snapshot the purchase-order form takes when it opens an order.
-    OpeningLines openingLines(ULong poid);
+    // Adds the shares of every stored line of the order (a new, copied or
+    // imported order commits like any other open order).
+    store::Status postNewOrder(ULong poid);
 
-    // The OK of the form: reverses the snapshot (emptying it) and posts the
-    // order's current lines.
-    void postSave(OpeningLines& opening, ULong poid);
+    // Removes an order's shares from the figures and takes back what was
+    // received and not invoiced: the item's on-hand quantity, the stock of
+    // the place it was received into, and the line's receipt records. The
+    // caller deletes notes, attachments and the order itself.
+    store::Status postOrderDelete(ULong poid);
 
-    // A job line deleted on the form lowers its own cost code once, by the
-    // amount that was posted for it, and leaves the snapshot so the next
-    // save does not lower it again. A line added since the form opened has
-    // posted nothing and moves nothing.
-    void postLineDelete(OpeningLines& opening, const PODetail& line);
-
-    // Removes an order's commitments and on-order quantities, undoing what
-    // was received and not invoiced (on hand, the item's default place and
-    // the receipt record). The caller deletes notes, attachments and the
-    // order itself.
-    void postOrderDelete(ULong poid);
-
-    // The pick list's shorter delete: on-order less the open quantity and
-    // committed less the open amount, nothing received is touched.
-    void postOrderDeleteReduced(ULong poid);
-
-    // Posts every line of a new order as a first save would (a duplicated
-    // order is open and commits like any other).
-    void postNewOrder(ULong poid) {
-        OpeningLines none;
-        postSave(none, poid);
-    }
+    // The pick list's shorter delete: the shares only, received stock stays.
+    store::Status postOrderDeleteReduced(ULong poid);
 
 private:
-    void addCommitted(const std::string& key, const Money& delta, bool clearLastDetail, ULong detailId);
-    void addOnOrder(const std::string& item, const Quantity& delta);
-    void write(const store::Status& s, const char* words);
-    void commit(store::Transaction& tx);
+    store::Status takeBackReceived(const PODetail& line);
 
     store::Store& store_;
     int costCodeLen_;
-    Reporter report_;
 };
+
+// Deletes the notes and attachment records of an order; the numbers of the
+// attachments whose stored files are to go once the caller has committed
+// are added to `files`.
+store::Status deleteOrderNotesAndImages(store::Store& store, ULong poid, std::vector<ULong>& files);
+
+// Runs `work` in one transaction: commits when it succeeds, rolls back and
+// answers the failure otherwise (also when the transaction cannot begin).
+template <class Work>
+store::Status inOneTransaction(store::Store& store, Work&& work) {
+    store::Transaction tx(store);
+    if (!tx.status()) return tx.status();
+    store::Status s = work();
+    if (!s) return s;  // the transaction rolls back
+    return tx.commit();
+}
 
 }  // namespace vtl::ent

@@ -4,6 +4,7 @@
 
 #include "platform/suite/error_object.h"
 #include "siblings/lookups/lookups.h"
+#include "records/running_figures.h"
 #include "vtlpoent/posting.h"
 
 namespace vtl::rec {
@@ -289,7 +290,6 @@ void ReconcilePODetail::postStock(const Quantity& delta) {
         item.ItemID = line_.ItemID;
         if (store::Table<INMaster>(s_.store).fetch(INMaster::KeyItemID, item)) {
             item.OnHand += stock;
-            item.OnOrder -= stock;
             item.TotalReceived += stock;
             s_.errors.check(store::Table<INMaster>(s_.store).update(item));
         }
@@ -380,6 +380,15 @@ bool ReconcilePODetail::ok() {
     const Quantity delta = line_.QtyThisPackSlip - opening_;
     if (inventory()) postStock(delta);
     else if (serialized_ && opening_ > Quantity(1)) perSerialPurchases();
+    // What arrived is no longer on order: the item's figure follows the line
+    // as stored before and after, by the one rule every path uses.
+    PODetail stored;
+    stored.DetailID = line_.DetailID;
+    if (store::Table<PODetail>(s_.store).fetch(PODetail::KeyDetailID, stored)) {
+        FigureChanges changes(s_.globals.CostCodeLen);
+        changes.change(stored, line_);
+        if (!s_.errors.check(changes.apply(s_.store, " Saving JCCost", " Saving INMaster"))) return false;
+    }
     if (!s_.errors.check(store::Table<PODetail>(s_.store).update(line_))) return false;
     if (tx.status() && !s_.errors.check(tx.commit())) return false;
     done_ = true;

@@ -4,6 +4,7 @@
 #include "platform/suite/error_object.h"
 #include "siblings/services/send_to.h"
 #include "vtlpoent/call_out.h"
+#include "vtlpoent/posting.h"
 #include "vtlpoent/vendor_info.h"
 
 namespace vtl::rec {
@@ -25,6 +26,10 @@ bool UpdatePOReconcile::open() {
     if (!store::Table<APVendor>(s_.store).fetch(APVendor::KeyVendorID, vendor_)) vendor_ = APVendor();
     sys_ = Systems();
     store::Table<Systems>(s_.store).all(Systems::KeySystemID).next(sys_);
+    // A slip left open by a program that stopped before closing it: its
+    // receipts are in stock, so they become earlier slips' receipts and this
+    // slip starts empty.
+    if (!viewOnly_) moveSlipToPrior();
     reload();
     return true;
 }
@@ -113,15 +118,23 @@ void UpdatePOReconcile::endSlip() {
     closed_ = true;
     // Only viewed: nothing is written, not even another user's slip ended.
     if (viewOnly_) return;
+    moveSlipToPrior();
+}
+
+// Every line of the slip, or none: a line's figures count what arrived on
+// this slip and the earlier ones alike, so they do not move.
+void UpdatePOReconcile::moveSlipToPrior() {
     store::Table<PODetail> lines(s_.store);
-    store::Transaction tx(s_.store);
-    for (PODetail d : linesOfOrder(s_.store, po_.POID)) {
-        if (d.QtyThisPackSlip.isZero()) continue;
-        d.QtyRcvdNotInvoiced += d.QtyThisPackSlip;
-        d.QtyThisPackSlip = Quantity();
-        s_.errors.check(lines.update(d));
-    }
-    if (tx.status()) s_.errors.check(tx.commit());
+    store::Status s = ent::inOneTransaction(s_.store, [&] {
+        for (PODetail d : linesOfOrder(s_.store, po_.POID)) {
+            if (d.QtyThisPackSlip.isZero()) continue;
+            d.QtyRcvdNotInvoiced += d.QtyThisPackSlip;
+            d.QtyThisPackSlip = Quantity();
+            if (store::Status w = lines.update(d); !w) return w;
+        }
+        return store::Status::success();
+    });
+    s_.errors.check(s);
 }
 
 }  // namespace vtl::rec

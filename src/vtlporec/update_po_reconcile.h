@@ -61,6 +61,7 @@ public:
 private:
     void reload();
     void endSlip();
+    void moveSlipToPrior();
 
     Session& s_;
     bool viewOnly_ = false;

@@ -243,7 +243,9 @@ TEST_F(BrowseTest, ReconcilingTaggedOrdersClosesOpenOnesReopensOthersAndClearsTh
     POMaster open = addOrder("1001", 7);
     addJobLine(open, "2", 10.0);
     POMaster closed = addOrder("1002", 7, 2);
-    addJobLine(closed, "4", 10.0, "1");
+    PODetail closedLine = addJobLine(closed, "4", 10.0, "1");
+    closedLine.Reconciliation = 2;  // closed by an earlier Reconcile: it commits nothing
+    ASSERT_TRUE(store::Table<PODetail>(s.store()).update(closedLine));
     post(open);
     BrowsePOMaster br(*s);
     br.open();

@@ -91,7 +91,7 @@ protected:
 
     // Posts an order's lines as saving it on the form would.
     void post(const POMaster& po) {
-        ent::Poster(s.store(), 6, [](const std::string& m) { ADD_FAILURE() << m; }).postNewOrder(po.POID);
+        ASSERT_TRUE(ent::Poster(s.store(), 6).postNewOrder(po.POID));
     }
 
     std::string committed(const char* code = "010100LAB ") {

@@ -1,5 +1,5 @@
-// Commitment and on-order posting against a real store: the running figures
-// after saves, line deletes and order deletes, and failed writes.
+// The rule of each running figure, and the posting of whole orders against a
+// real store: new orders, deletes, the pick list's delete, failed writes.
 #include <gtest/gtest.h>
 
 #include "records/database.h"
@@ -81,15 +81,21 @@ protected:
         EXPECT_TRUE(store::Table<INMaster>(*db).fetch(INMaster::KeyItemID, i));
         return i;
     }
-    Poster poster() {
-        return Poster(*db, 6, [this](const std::string& m) { reported.push_back(m); });
-    }
+    Poster poster() { return Poster(*db, 6); }
+    void update(const PODetail& d) { ASSERT_TRUE(store::Table<PODetail>(*db).update(d)); }
 
     test::TempDir dir;
     std::unique_ptr<store::Store> db;
     ULong poid = 0;
-    std::vector<std::string> reported;
 };
+
+PODetail shareLine(const char* type, const char* ordered, const char* inv = "0") {
+    PODetail d;
+    d.DetailType = type;
+    d.QtyOrdered = *Quantity::parse(ordered);
+    d.INVQuantity = *Quantity::parse(inv);
+    return d;
+}
 
 }  // namespace
 
@@ -101,156 +107,175 @@ TEST(CostRecordKey, PadsTheCostCodeToTenWhateverItsLength) {
     EXPECT_EQ(costRecordKey("LONGJOBNAME", "01", 6), "LONGJOBNAM01            ");
 }
 
-TEST_F(PostingTest, ASaveCommitsTheOpenAmountAndAChangeAddsOnlyTheDifference) {
-    PODetail d = jobLine("10", 25.00);
-    Poster p = poster();
-    OpeningLines opening;  // a new order
-    p.postSave(opening, poid);
-    EXPECT_EQ(committed(), "250.00");
-
-    opening = p.openingLines(poid);
-    d.QtyOrdered = Quantity(12);
-    d.TotalAmount = Money(300);
-    ASSERT_TRUE(store::Table<PODetail>(*db).update(d));
-    p.postSave(opening, poid);
-    EXPECT_EQ(committed(), "300.00");
-    EXPECT_TRUE(opening.empty());
-
-    // OK again without changes.
-    opening = p.openingLines(poid);
-    p.postSave(opening, poid);
-    EXPECT_EQ(committed(), "300.00");
-    EXPECT_TRUE(reported.empty());
+TEST(RunningFigureRules, AJobLineCommitsWhatIsNotInvoicedWhileItIsOpen) {
+    PODetail d = shareLine("Job", "10");
+    d.UnitPrice = 25.00;
+    d.TotalAmount = Money(250);
+    EXPECT_EQ(committedShare(d).toString(), "250.00");
+    d.QtyInvoiced = Quantity(4);  // invoiced at another price: the line's price counts
+    d.AmountInvoiced = Money(120);
+    EXPECT_EQ(committedShare(d).toString(), "150.00");
+    d.Reconciliation = 2;  // closed by the browse's Reconcile
+    EXPECT_EQ(committedShare(d).toString(), "0.00");
+    d.Reconciliation = 0;
+    d.QtyInvoiced = Quantity(10);
+    EXPECT_EQ(committedShare(d).toString(), "0.00");
+    d.QtyInvoiced = Quantity();
+    d.TextFlag = 1;
+    EXPECT_EQ(committedShare(d).toString(), "0.00");
+    d.TextFlag = 0;
+    d.DetailType = "Equipment";
+    EXPECT_EQ(committedShare(d).toString(), "0.00");
+    EXPECT_EQ(onOrderShare(d).toString(), "0.0000");
 }
 
-TEST_F(PostingTest, InvoicedUnitsNoLongerCommit) {
-    PODetail d = jobLine("10", 25.00);
-    d.QtyInvoiced = Quantity(4);
-    ASSERT_TRUE(store::Table<PODetail>(*db).update(d));
-    OpeningLines none;
-    poster().postSave(none, poid);
-    EXPECT_EQ(committed(), "150.00");
+TEST(RunningFigureRules, AnInventoryLineKeepsOnOrderWhatHasNotArrived) {
+    PODetail d = shareLine("Inventory", "10", "10");
+    EXPECT_EQ(onOrderShare(d).toString(), "10.0000");
+    d.QtyRcvdNotInvoiced = Quantity(4);
+    EXPECT_EQ(onOrderShare(d).toString(), "6.0000");
+    d.QtyThisPackSlip = Quantity(1);  // on the slip being entered: arrived too
+    EXPECT_EQ(onOrderShare(d).toString(), "5.0000");
+    d.QtyThisPackSlip = Quantity(7);  // more than was left
+    EXPECT_EQ(onOrderShare(d).toString(), "0.0000");
+
+    // Boxes of 50: the not-invoiced part in stocking units, less what came.
+    PODetail box = shareLine("Inventory", "2.5", "125.0001");
+    EXPECT_EQ(onOrderShare(box).toString(), "125.0001");
+    box.QtyRcvdNotInvoiced = Quantity(1);
+    EXPECT_EQ(onOrderShare(box).toString(), "75.0001");
+    // Invoiced boxes are off INVQuantity already; received ones come off the rest.
+    PODetail invoiced = shareLine("Inventory", "4", "100");
+    invoiced.QtyInvoiced = Quantity(2);
+    invoiced.QtyRcvdNotInvoiced = Quantity(1);
+    EXPECT_EQ(onOrderShare(invoiced).toString(), "50.0000");
+    invoiced.Reconciliation = 2;
+    EXPECT_EQ(onOrderShare(invoiced).toString(), "0.0000");
 }
 
-TEST_F(PostingTest, InventoryPostsItsStockingQuantityOnceAndOtherTypesNothing) {
+TEST_F(PostingTest, ANewOrderCommitsEachCostCodeAndItemOnceForAllItsLines) {
+    jobLine("10", 25.00);
+    jobLine("2", 5.25);
+    jobLine("3", 10.00, "020200MAT ");
     inventoryLine("STUD", "24", "EA", "24");
     inventoryLine("NAIL", "2.5", "BOX", "125.0001");
-    PODetail gl;
-    gl.POID = poid;
-    gl.DetailType = "G/L Account";
-    gl.TotalAmount = Money(99);
-    ASSERT_TRUE(store::Table<PODetail>(*db).insert(gl));
-    PODetail eq = gl;
-    eq.DetailID = 0;
-    eq.DetailType = "Equipment";
-    ASSERT_TRUE(store::Table<PODetail>(*db).insert(eq));
     jobLine("1", 10.0, "999999XXX ");  // no such cost code: passed over
-
-    Poster p = poster();
-    OpeningLines opening;
-    p.postSave(opening, poid);
-    opening = p.openingLines(poid);
-    p.postSave(opening, poid);
+    ASSERT_TRUE(poster().postNewOrder(poid));
+    EXPECT_EQ(committed(), "260.50");
+    EXPECT_EQ(committed("020200MAT "), "30.00");
     EXPECT_EQ(item("STUD").OnOrder.toString(), "24.0000");
-    // Four places survive the snapshot, so the second save reverses exactly.
     EXPECT_EQ(item("NAIL").OnOrder.toString(), "125.0001");
+}
+
+// Reconcile closed the line (its figures released); deleting the order
+// afterwards must not take them off a second time.
+TEST_F(PostingTest, DeletingAClosedOrderTakesNothingOffTwice) {
+    PODetail job = jobLine("10", 25.00);
+    PODetail stud = inventoryLine("STUD", "10", "EA", "10");
+    ASSERT_TRUE(poster().postNewOrder(poid));
+    job.QtyInvoiced = Quantity(4);
+    job.Reconciliation = 2;
+    update(job);
+    stud.Reconciliation = 2;
+    update(stud);
+    INMaster s = item("STUD");
+    s.OnOrder = Quantity();
+    ASSERT_TRUE(store::Table<INMaster>(*db).update(s));
+    JCCost c;
+    c.RecordID = costRecordKey("J100", "010100LAB ", 6);
+    ASSERT_TRUE(store::Table<JCCost>(*db).fetch(JCCost::KeyRecordID, c));
+    c.Committed = Money();
+    ASSERT_TRUE(store::Table<JCCost>(*db).update(c));
+
+    ASSERT_TRUE(poster().postOrderDelete(poid));
     EXPECT_EQ(committed(), "0.00");
-    EXPECT_TRUE(reported.empty());
+    EXPECT_EQ(item("STUD").OnOrder.toString(), "0.0000");
+    ASSERT_TRUE(poster().postOrderDeleteReduced(poid));
+    EXPECT_EQ(committed(), "0.00");
+    EXPECT_EQ(item("STUD").OnOrder.toString(), "0.0000");
 }
 
-TEST_F(PostingTest, ADeletedJobLineLowersItsOwnCostCodeOnce) {
-    PODetail a = jobLine("10", 25.00, "010100LAB ");
-    jobLine("3", 10.00, "020200MAT ");
-    Poster p = poster();
-    OpeningLines opening;
-    p.postSave(opening, poid);
-    EXPECT_EQ(committed("010100LAB "), "250.00");
-    EXPECT_EQ(committed("020200MAT "), "30.00");
-
-    opening = p.openingLines(poid);
-    p.postLineDelete(opening, a);
-    ASSERT_TRUE(store::Table<PODetail>(*db).remove(a));
-    EXPECT_EQ(committed("010100LAB "), "0.00");
-    EXPECT_EQ(committed("020200MAT "), "30.00");  // not the next cost code on file
-    p.postSave(opening, poid);
-    EXPECT_EQ(committed("010100LAB "), "0.00");
-    EXPECT_EQ(committed("020200MAT "), "30.00");
-
-    // A line added after the form opened has posted nothing yet.
-    PODetail fresh = jobLine("1", 5.00, "010100LAB ");
-    p.postLineDelete(opening, fresh);
-    EXPECT_EQ(committed("010100LAB "), "0.00");
-}
-
-TEST_F(PostingTest, DeletingAPartlyReceivedOrderUndoesTheReceipt) {
-    INItem place;
-    place.ItemID = "STUD";
-    place.LocationID = "MAIN";
-    place.BinID = "A1";
-    place.Quantity = Quantity(40);
-    ASSERT_TRUE(store::Table<INItem>(*db).insert(place));
-    PODetail d = inventoryLine("STUD", "10", "EA", "10");
+TEST_F(PostingTest, DeletingAPartlyReceivedOrderTakesTheGoodsBackFromWhereTheyWent) {
+    INItem yard;  // the line's own place, not the item's default
+    yard.ItemID = "NAIL";
+    yard.LocationID = "YARD";
+    yard.BinID = "B2";
+    yard.Quantity = Quantity(500);
+    ASSERT_TRUE(store::Table<INItem>(*db).insert(yard));
+    INItem main;
+    main.ItemID = "NAIL";
+    main.LocationID = "MAIN";
+    main.BinID = "A1";
+    main.Quantity = Quantity(40);
+    ASSERT_TRUE(store::Table<INItem>(*db).insert(main));
+    PODetail d = inventoryLine("NAIL", "10", "BOX", "500");
+    d.LocationID = "YARD";
+    d.BinID = "B2";
+    ASSERT_TRUE(poster().postNewOrder(poid));
     d.QtyRcvdNotInvoiced = Quantity(4);
-    ASSERT_TRUE(store::Table<PODetail>(*db).update(d));
-    INPurch receipt;
-    receipt.ItemID = "STUD";
-    receipt.PODetailID = d.DetailID;
-    ASSERT_TRUE(store::Table<INPurch>(*db).insert(receipt));
-    INMaster stud = item("STUD");
-    stud.OnOrder = Quantity(10);
-    stud.OnHand = Quantity(40);
-    ASSERT_TRUE(store::Table<INMaster>(*db).update(stud));
+    update(d);
+    for (int n = 0; n < 2; ++n) {  // two receipt records of one line (serial numbers)
+        INPurch receipt;
+        receipt.ItemID = "NAIL";
+        receipt.PODetailID = d.DetailID;
+        ASSERT_TRUE(store::Table<INPurch>(*db).insert(receipt));
+    }
+    INMaster nail = item("NAIL");
+    nail.OnOrder = Quantity(300);  // as receiving left it: 500 less 4 boxes
+    nail.OnHand = Quantity(740);
+    ASSERT_TRUE(store::Table<INMaster>(*db).update(nail));
 
-    poster().postOrderDelete(poid);
-    EXPECT_EQ(item("STUD").OnOrder.toString(), "4.0000");  // lowered by 6
-    EXPECT_EQ(item("STUD").OnHand.toString(), "36.0000");
-    ASSERT_TRUE(store::Table<INItem>(*db).fetch(INItem::KeyItemLocBin, place));
-    EXPECT_EQ(place.Quantity.toString(), "36.0000");
+    ASSERT_TRUE(poster().postOrderDelete(poid));
+    EXPECT_EQ(item("NAIL").OnOrder.toString(), "0.0000");
+    EXPECT_EQ(item("NAIL").OnHand.toString(), "540.0000");
+    ASSERT_TRUE(store::Table<INItem>(*db).fetch(INItem::KeyItemLocBin, yard));
+    EXPECT_EQ(yard.Quantity.toString(), "300.0000");
+    ASSERT_TRUE(store::Table<INItem>(*db).fetch(INItem::KeyItemLocBin, main));
+    EXPECT_EQ(main.Quantity.toString(), "40.0000");
     EXPECT_EQ(store::Table<INPurch>(*db).count(), 0);
 }
 
-TEST_F(PostingTest, DeletingALineOfNoQuantityUsesItsUnitConversion) {
-    PODetail d = inventoryLine("NAIL", "0", "BOX", "0");
-    d.QtyRcvdNotInvoiced = Quantity(1);
-    ASSERT_TRUE(store::Table<PODetail>(*db).update(d));
-    INMaster nail = item("NAIL");
-    nail.OnHand = Quantity(100);
-    ASSERT_TRUE(store::Table<INMaster>(*db).update(nail));
-    poster().postOrderDelete(poid);
-    EXPECT_EQ(item("NAIL").OnHand.toString(), "50.0000");
-    EXPECT_EQ(item("NAIL").OnOrder.toString(), "50.0000");
+TEST_F(PostingTest, ThePickListsDeleteTakesOffOnlyWhatIsStillToArrive) {
+    PODetail d = inventoryLine("STUD", "10", "EA", "10");
+    ASSERT_TRUE(poster().postNewOrder(poid));
+    d.QtyRcvdNotInvoiced = Quantity(4);
+    update(d);
+    INMaster stud = item("STUD");
+    stud.OnOrder = Quantity(6);
+    stud.OnHand = Quantity(4);
+    ASSERT_TRUE(store::Table<INMaster>(*db).update(stud));
+    ASSERT_TRUE(poster().postOrderDeleteReduced(poid));
+    EXPECT_EQ(item("STUD").OnOrder.toString(), "0.0000");
+    EXPECT_EQ(item("STUD").OnHand.toString(), "4.0000");  // received stock stays
 }
 
 TEST_F(PostingTest, OrderDeleteClearsTheCostCodesLastLineReference) {
     PODetail d = jobLine("10", 25.00);
-    OpeningLines none;
-    Poster p = poster();
-    p.postSave(none, poid);
+    ASSERT_TRUE(poster().postNewOrder(poid));
     JCCost c;
     c.RecordID = costRecordKey("J100", "010100LAB ", 6);
     ASSERT_TRUE(store::Table<JCCost>(*db).fetch(JCCost::KeyRecordID, c));
     c.LastPODetailID = d.DetailID;
     ASSERT_TRUE(store::Table<JCCost>(*db).update(c));
-    p.postOrderDeleteReduced(poid);
+    ASSERT_TRUE(poster().postOrderDeleteReduced(poid));
     ASSERT_TRUE(store::Table<JCCost>(*db).fetch(JCCost::KeyRecordID, c));
     EXPECT_EQ(c.Committed.toString(), "0.00");
     EXPECT_EQ(c.LastPODetailID, d.DetailID);  // the reduced delete leaves it
-    p.postSave(none, poid);
-    p.postOrderDelete(poid);
+    ASSERT_TRUE(poster().postNewOrder(poid));
+    ASSERT_TRUE(poster().postOrderDelete(poid));
     ASSERT_TRUE(store::Table<JCCost>(*db).fetch(JCCost::KeyRecordID, c));
     EXPECT_EQ(c.Committed.toString(), "0.00");
     EXPECT_EQ(c.LastPODetailID, 0u);
 }
 
-TEST_F(PostingTest, AFailedWriteIsReportedWithItsWordsAndTheRestIsPosted) {
+TEST_F(PostingTest, AFailedWriteAnswersItsWordsAndLeavesEveryFigureAsItWas) {
     jobLine("10", 25.00);
     inventoryLine("STUD", "5", "EA", "5");
     ASSERT_TRUE(db->connection().exec("CREATE TRIGGER jam BEFORE UPDATE ON JCCost "
                                       "BEGIN SELECT RAISE(ABORT, 'Record locked'); END"));
-    OpeningLines none;
-    poster().postSave(none, poid);
-    ASSERT_EQ(reported.size(), 1u);
-    EXPECT_EQ(reported[0], "Record locked Saving JCCost");
-    EXPECT_EQ(item("STUD").OnOrder.toString(), "5.0000");
+    store::Status s = poster().postNewOrder(poid);
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.message, "Record locked Saving JCCost");
+    EXPECT_EQ(item("STUD").OnOrder.toString(), "0.0000");
     EXPECT_EQ(committed(), "0.00");
 }

@@ -25,7 +25,7 @@ store::Value intValue(std::int64_t v) { return {store::Value::Type::Int, v, 0, {
 
 BrowsePOMaster::BrowsePOMaster(Session& session)
     : session_(session),
-      poster_(session.store, session.globals.CostCodeLen, [&session](const std::string& m) { session.errors.report(m); }) {}
+      poster_(session.store, session.globals.CostCodeLen) {}
 
 void BrowsePOMaster::report(const std::string& text) { session_.errors.report(text); }
 
@@ -223,38 +223,22 @@ void BrowsePOMaster::deleteOrder(POMaster& po, bool tagged) {
                 "Purchase Order Being Reconciled", Icon::Warning);
         return;
     }
-    // The order's figures, notes, attachments and records go together.
-    store::Transaction tx(session_.store);
-    poster_.postOrderDelete(po.POID);
-    removeNotesAndImages(po);
-    logUser("Deleted Purchase Order", po);
-    session_.errors.check(store::Table<POMaster>(session_.store).removeCascade(po));
-    store::Status s = tx.commit();
-    if (!s) report(s.message);
-}
-
-void BrowsePOMaster::removeNotesAndImages(const POMaster& po) {
-    store::Table<Notes> notes(session_.store);
-    Notes n;
-    n.Filename = "POMaster";
-    n.EntityID = std::to_string(po.POID);
-    std::vector<Notes> found;
-    for (auto c = notes.scan(Notes::KeyFileEntity, n, {false, 2, false}); c.next(n);) found.push_back(n);
-    for (auto& note : found) {
-        auto s = notes.remove(note);
-        if (!s) report(s.message);
+    // The order's figures, received stock, notes, attachments and records go
+    // together; a write that fails leaves the order and every figure as
+    // they were. The stored copies of attached files go once that is sure.
+    std::vector<ULong> files;
+    store::Status s = inOneTransaction(session_.store, [&] {
+        if (store::Status w = poster_.postOrderDelete(po.POID); !w) return w;
+        if (store::Status w = deleteOrderNotesAndImages(session_.store, po.POID, files); !w) return w;
+        logUser("Deleted Purchase Order", po);
+        return store::Table<POMaster>(session_.store).removeCascade(po);
+    });
+    if (!s) {
+        report(s.message);
+        return;
     }
-    store::Table<Images> images(session_.store);
-    Images img;
-    img.Type = "POMaster";
-    img.NumericID = po.POID;
-    std::vector<Images> attached;
-    for (auto c = images.scan(Images::KeyTypeNumericID, img, {false, 2, false}); c.next(img);) attached.push_back(img);
-    for (auto& a : attached) {
-        if (auto f = siblings::removeImageFile(session_.dataFolder, a.ImageID); !f) report(f.message);
-        auto s = images.remove(a);
-        if (!s) report(s.message);
-    }
+    for (ULong image : files)
+        if (auto f = siblings::removeImageFile(session_.dataFolder, image); !f) report(f.message);
 }
 
 void BrowsePOMaster::logUser(const std::string& action, const POMaster& po) {
@@ -296,55 +280,55 @@ void BrowsePOMaster::duplicate() {
     if (!session_.views.run(dlg) || !dlg.proceed) return;
 
     ui::BusyCursor busy(session_.ui);
-    store::Transaction tx(session_.store);
-    if (sys.AutoNumberPOs) {
-        // Read the counter again under the write lock: another user may have
-        // taken the number meanwhile.
-        Systems now;
-        auto c = systems.all(0);
-        if (c.next(now) && dlg.poNumber == std::to_string(now.NextPONumber)) {
-            now.NextPONumber += 1;
-            session_.errors.check(systems.update(now));
-        }
-    }
     POMasterAlias copy;
-    static_cast<POMaster&>(copy) = source;
-    copy.rowId_ = 0;
-    copy.POID = 0;
-    copy.PONumber = dlg.poNumber;
-    copy.PreparedDate = today;
-    copy.IssueDate = dlg.issueDate;
-    copy.DeliverAfterDate = dlg.acceptDate;
-    copy.DeliveryDate = dlg.deliveryDate;
-    copy.DeadlineDate = dlg.deadlineDate;
-    copy.PaidDate = Date();
-    copy.QuantityReconciled = Money();
-    copy.AmountReconciled = Money();
-    setReconciled(copy, kUnreconciled);
-    store::Table<POMasterAlias> alias(session_.store);
-    auto s = alias.insert(copy);
+    // The counter, the copy, its lines and what they commit go in together.
+    store::Status s = inOneTransaction(session_.store, [&]() -> store::Status {
+        if (sys.AutoNumberPOs) {
+            // Read the counter again under the write lock: another user may
+            // have taken the number meanwhile.
+            Systems now;
+            auto c = systems.all(0);
+            if (c.next(now) && dlg.poNumber == std::to_string(now.NextPONumber)) {
+                now.NextPONumber += 1;
+                if (store::Status w = systems.update(now); !w) return w;
+            }
+        }
+        static_cast<POMaster&>(copy) = source;
+        copy.rowId_ = 0;
+        copy.POID = 0;
+        copy.PONumber = dlg.poNumber;
+        copy.PreparedDate = today;
+        copy.IssueDate = dlg.issueDate;
+        copy.DeliverAfterDate = dlg.acceptDate;
+        copy.DeliveryDate = dlg.deliveryDate;
+        copy.DeadlineDate = dlg.deadlineDate;
+        copy.PaidDate = Date();
+        copy.QuantityReconciled = Money();
+        copy.AmountReconciled = Money();
+        setReconciled(copy, kUnreconciled);
+        if (store::Status w = store::Table<POMasterAlias>(session_.store).insert(copy); !w) return w;
+        store::Table<PODetail> lines(session_.store);
+        for (PODetail line : linesOfOrder(session_.store, source.POID)) {
+            line.rowId_ = 0;
+            line.DetailID = 0;
+            line.POID = copy.POID;
+            line.QtyThisPackSlip = Quantity();
+            line.QtyRcvdNotInvoiced = Quantity();
+            line.QtyInvoiced = Quantity();
+            line.QtyBackord = Quantity();
+            line.AmountInvoiced = Money();
+            line.Reconciliation = kUnreconciled;
+            line.SerialID = 0;
+            if (line.DetailType == "Inventory") line.INVQuantity = openInventoryQuantity(session_.store, line);
+            if (store::Status w = lines.insert(line); !w) return w;
+        }
+        // The copy is an open order: its lines commit like those of a new order.
+        return poster_.postNewOrder(copy.POID);
+    });
     if (!s) {
         report(s.message);
         return;
     }
-    store::Table<PODetail> lines(session_.store);
-    for (PODetail line : linesOfOrder(session_.store, source.POID)) {
-        line.rowId_ = 0;
-        line.DetailID = 0;
-        line.POID = copy.POID;
-        line.QtyThisPackSlip = Quantity();
-        line.QtyRcvdNotInvoiced = Quantity();
-        line.QtyInvoiced = Quantity();
-        line.QtyBackord = Quantity();
-        line.AmountInvoiced = Money();
-        line.Reconciliation = kUnreconciled;
-        if (line.DetailType == "Inventory") line.INVQuantity = openInventoryQuantity(session_.store, line);
-        session_.errors.check(lines.insert(line));
-    }
-    // The copy is an open order: its lines commit like those of a new order.
-    poster_.postNewOrder(copy.POID);
-    s = tx.commit();
-    if (!s) report(s.message);
     refresh();
     highlightPOID(copy.POID);
 }

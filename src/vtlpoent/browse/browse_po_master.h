@@ -134,17 +134,14 @@ private:
     bool unpostedInvoiceFor(ULong poid);
     void logUser(const std::string& action, const POMaster& po);
     void deleteOrder(POMaster& po, bool tagged);
-    void removeNotesAndImages(const POMaster& po);
 
     // Reconcile/unreconcile.
     bool hasUninvoicedLine(ULong poid);
     void closeOrder(POMaster& po);
     void reopenOrder(POMaster& po);
-    void addOnOrder(const std::string& itemId, const Quantity& delta);
-    void closeLine(PODetail& line);
-    void reopenLine(PODetail& line);
+    store::Status closeLine(PODetail& line, FigureChanges& changes);
+    store::Status reopenLine(PODetail& line, FigureChanges& changes);
     Quantity openInventoryQty(const PODetail& line, bool& itemExists, bool closing);
-    std::optional<JCCost> costRecord(const PODetail& line);
 
     Session& session_;
     Poster poster_;

@@ -8,25 +8,12 @@ namespace {
 
 using ui::Icon;
 
-
 }  // namespace
 
 bool BrowsePOMaster::hasUninvoicedLine(ULong poid) {
     for (const PODetail& d : linesOfOrder(session_.store, poid))
         if (d.QtyInvoiced < d.QtyOrdered) return true;
     return false;
-}
-
-std::optional<JCCost> BrowsePOMaster::costRecord(const PODetail& line) {
-    JCCost pos;
-    pos.JobID = line.JobID;
-    pos.CostCode = line.CostCode;
-    store::Table<JCCost> costs(session_.store);
-    JCCost c;
-    auto cur = costs.scan(JCCost::KeyJobCodeType, pos);
-    // Only the cost code of the line itself, never the next one on file.
-    if (cur.next(c) && c.JobID == line.JobID && c.CostCode == line.CostCode) return c;
-    return std::nullopt;
 }
 
 // The open quantity in stocking units; `itemExists` tells whether the item
@@ -46,76 +33,67 @@ Quantity BrowsePOMaster::openInventoryQty(const PODetail& line, bool& itemExists
     return openInventoryQuantity(line, &item, &conv);
 }
 
-void BrowsePOMaster::addOnOrder(const std::string& itemId, const Quantity& delta) {
-    INMaster item;
-    item.ItemID = itemId;
-    store::Table<INMaster> items(session_.store);
-    if (!items.fetch(INMaster::KeyItemID, item)) return;
-    item.OnOrder += delta;
-    auto s = items.update(item);
-    if (!s) report(store::reworded(s, " Saving INMasterPOEnt"));
-}
-
-void BrowsePOMaster::closeLine(PODetail& line) {
-    if (line.Reconciliation == kFullyReconciled) return;
-    store::Table<PODetail> lines(session_.store);
-    const Money open = Money::fromDouble((line.QtyOrdered - line.QtyInvoiced).toDouble() * line.UnitPrice);
+// Closing a line releases what it still held on the figures: it counts no
+// more, whatever was received or invoiced.
+store::Status BrowsePOMaster::closeLine(PODetail& line, FigureChanges& changes) {
+    if (line.Reconciliation == kFullyReconciled) return store::Status::success();
+    const PODetail before = line;
     if (line.DetailType == "Inventory") {
         bool itemExists = false;
-        const Quantity q = openInventoryQty(line, itemExists, true);
-        line.INVQuantity = q;
-        session_.errors.check(lines.update(line));
-        if (itemExists) addOnOrder(line.ItemID.clip(), -q);
-    } else if (line.DetailType == "Job") {
-        if (auto c = costRecord(line)) {
-            c->Committed -= open;
-            session_.errors.check(store::Table<JCCost>(session_.store).update(*c));
-        }
+        line.INVQuantity = openInventoryQty(line, itemExists, true);
     }
     line.Reconciliation = kFullyReconciled;
-    session_.errors.check(lines.update(line));
+    changes.change(before, line);
+    return store::Table<PODetail>(session_.store).update(line);
 }
 
-void BrowsePOMaster::reopenLine(PODetail& line) {
-    store::Table<PODetail> lines(session_.store);
-    const Money open = Money::fromDouble((line.QtyOrdered - line.QtyInvoiced).toDouble() * line.UnitPrice);
-    if (line.DetailType == "Job") {
-        if (auto c = costRecord(line)) {
-            c->Committed += open;
-            session_.errors.check(store::Table<JCCost>(session_.store).update(*c));
-        }
-    }
+// Reopening puts back what the line still holds by the same rule: on order
+// only what has not arrived, committed only what is not invoiced.
+store::Status BrowsePOMaster::reopenLine(PODetail& line, FigureChanges& changes) {
+    const PODetail before = line;
     line.Reconciliation = lineReconciliation(line);
     if (line.DetailType == "Inventory") {
         bool itemExists = false;
-        const Quantity q = openInventoryQty(line, itemExists, false);
-        line.INVQuantity = q;
-        session_.errors.check(lines.update(line));
-        if (itemExists) addOnOrder(line.ItemID.clip(), q);
+        line.INVQuantity = openInventoryQty(line, itemExists, false);
     }
-    session_.errors.check(lines.update(line));
+    changes.change(before, line);
+    return store::Table<PODetail>(session_.store).update(line);
 }
 
+// Lines, figures and header of one order change together or not at all.
 void BrowsePOMaster::closeOrder(POMaster& po) {
-    store::Transaction tx(session_.store);
-    for (PODetail& d : linesOfOrder(session_.store, po.POID)) closeLine(d);
-    setReconciled(po, kFullyReconciled);
-    session_.errors.check(store::Table<POMaster>(session_.store).update(po));
-    auto s = tx.commit();
-    if (!s) report(s.message);
+    const POMaster read = po;
+    store::Status s = inOneTransaction(session_.store, [&] {
+        FigureChanges changes(session_.globals.CostCodeLen);
+        for (PODetail& d : linesOfOrder(session_.store, po.POID))
+            if (store::Status w = closeLine(d, changes); !w) return w;
+        if (store::Status w = changes.apply(session_.store); !w) return w;
+        setReconciled(po, kFullyReconciled);
+        return store::Table<POMaster>(session_.store).update(po);
+    });
+    if (!s) {
+        po = read;
+        report(s.message);
+    }
 }
 
 void BrowsePOMaster::reopenOrder(POMaster& po) {
-    store::Transaction tx(session_.store);
-    std::vector<Byte> states;
-    for (PODetail& d : linesOfOrder(session_.store, po.POID)) {
-        reopenLine(d);
-        states.push_back(d.Reconciliation);
+    const POMaster read = po;
+    store::Status s = inOneTransaction(session_.store, [&] {
+        FigureChanges changes(session_.globals.CostCodeLen);
+        std::vector<Byte> states;
+        for (PODetail& d : linesOfOrder(session_.store, po.POID)) {
+            if (store::Status w = reopenLine(d, changes); !w) return w;
+            states.push_back(d.Reconciliation);
+        }
+        if (store::Status w = changes.apply(session_.store); !w) return w;
+        setReconciled(po, orderReconciliation(states));
+        return store::Table<POMaster>(session_.store).update(po);
+    });
+    if (!s) {
+        po = read;
+        report(s.message);
     }
-    setReconciled(po, orderReconciliation(states));
-    session_.errors.check(store::Table<POMaster>(session_.store).update(po));
-    auto s = tx.commit();
-    if (!s) report(s.message);
 }
 
 void BrowsePOMaster::reconcile() {

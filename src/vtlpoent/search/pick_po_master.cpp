@@ -11,7 +11,7 @@ namespace vtl::ent {
 
 PickPOMaster::PickPOMaster(Session& session)
     : session_(session),
-      poster_(session.store, session.globals.CostCodeLen, [&session](const std::string& m) { session.errors.report(m); }),
+      poster_(session.store, session.globals.CostCodeLen),
       showFull_(session.module.showFullyReconciled) {}
 
 void PickPOMaster::open() { load(); }
@@ -102,10 +102,10 @@ void PickPOMaster::deleteHighlighted() {
     po.POID = poid;
     store::Table<POMaster> orders(session_.store);
     if (!orders.fetch(POMaster::KeyPOID, po)) return;
-    store::Transaction tx(session_.store);
-    poster_.postOrderDeleteReduced(poid);
-    session_.errors.check(orders.removeCascade(po));
-    auto s = tx.commit();
+    store::Status s = inOneTransaction(session_.store, [&] {
+        if (store::Status w = poster_.postOrderDeleteReduced(poid); !w) return w;
+        return orders.removeCascade(po);
+    });
     if (!s) session_.errors.report(s.message);
     load();
 }
