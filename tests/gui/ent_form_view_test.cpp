@@ -263,9 +263,15 @@ TEST_F(FormViewTest, ViewModeAndTheViewOnlyFlagOfferNoChange) {
     auto g = openForm(suite::Request::Change, po.POID);
     auto w = show(*g);
     EXPECT_FALSE(w->button("&OK")->isEnabled());
-    EXPECT_TRUE(w->button("Lines:&Insert")->isEnabled()) << "the lines of a change stay open";
+    // Nothing may be written to an order opened View Only: no line, no
+    // move, no tax switch, no attachment.
+    EXPECT_FALSE(w->button("Lines:&Insert")->isEnabled());
+    EXPECT_FALSE(w->button("Lines:&Delete")->isEnabled());
+    EXPECT_FALSE(w->button("Attachments:&Insert")->isEnabled());
+    EXPECT_TRUE(w->entry("Terms")->isReadOnly());
     w->reject();
     s.module.viewOnly = false;
+    EXPECT_EQ(storedOrder(po.POID).size(), 2u);
 }
 
 TEST_F(FormViewTest, LinesKeepTheHighlightThroughMovesAndTheInsertKeyAddsOne) {

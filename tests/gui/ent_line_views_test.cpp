@@ -75,7 +75,8 @@ protected:
         view->description()->setFocus();
         return view->description()->hasFocus();
     }
-    std::vector<PODetail> lines() { return linesOfOrder(s.store(), po.POID); }
+    // The lines as the purchase-order form now holds them.
+    std::vector<PODetail> lines() { return held; }
 
     std::unique_ptr<ent::UpdatePODetail> form;
     std::unique_ptr<UpdatePODetailView> view;

@@ -6,7 +6,7 @@ using namespace vtl;
 using namespace vtl::test;
 using ui::Icon;
 
-TEST_F(FormTest, AddModePrimesAStoredHeaderFromTheSettings) {
+TEST_F(FormTest, AddModePrimesAHeaderFromTheSettingsAndStoresNothingBeforeOk) {
     auto f = openForm(suite::Request::Insert);
     EXPECT_EQ(f->caption(), "Adding a Purchase Order");
     const POMaster& h = f->header();
@@ -15,7 +15,9 @@ TEST_F(FormTest, AddModePrimesAStoredHeaderFromTheSettings) {
     EXPECT_EQ(f->assignedPONumber(), 2001u);
     EXPECT_EQ(h.IssueDate, s.clock.today());
     EXPECT_EQ(h.PreparedBy, "Jane Lee");
-    EXPECT_EQ(stored(h.POID).PONumber, "2001");
+    POMaster notYet;
+    notYet.POID = h.POID;
+    EXPECT_FALSE(store::Table<POMaster>(s.store()).fetch(POMaster::KeyPOID, notYet));
     DropList agent;
     ASSERT_TRUE(store::Table<DropList>(s.store()).all(DropList::KeyDropListID).next(agent));
     EXPECT_EQ(agent.Value, "Jane Lee");
@@ -24,12 +26,27 @@ TEST_F(FormTest, AddModePrimesAStoredHeaderFromTheSettings) {
     queued = {glLine(5)};
     f->insertLine();
     const ULong poid = h.POID;
-    f->cancel();  // the primed header goes, with its line
-    POMaster gone;
-    gone.POID = poid;
-    EXPECT_FALSE(store::Table<POMaster>(s.store()).fetch(POMaster::KeyPOID, gone));
+    f->cancel();
+    EXPECT_EQ(store::Table<POMaster>(s.store()).count(), 0);
     EXPECT_EQ(store::Table<PODetail>(s.store()).count(), 0);
     EXPECT_EQ(nextNumber(), 2001u);
+
+    // A form that never reaches OK or Cancel (the program was killed) has
+    // left nothing either, and its order number is never given again.
+    auto killed = openForm(suite::Request::Insert);
+    EXPECT_EQ(killed->header().PONumber, "2001");
+    queued = {jobLine("J100", 40)};
+    killed->insertLine();
+    const ULong killedPoid = killed->header().POID;
+    killed.reset();
+    EXPECT_EQ(store::Table<POMaster>(s.store()).count(), 0);
+    EXPECT_EQ(store::Table<PODetail>(s.store()).count(), 0);
+    EXPECT_EQ(committed(), "0.00");
+    auto next = openForm(suite::Request::Insert);
+    EXPECT_GT(next->header().POID, killedPoid);
+    EXPECT_NE(next->header().POID, poid);
+    EXPECT_EQ(next->header().PONumber, "2001");  // no number was taken
+    next->cancel();
 }
 
 TEST_F(FormTest, ChangeAndViewModesApplyTheirGuards) {
@@ -131,12 +148,14 @@ TEST_F(FormTest, ChoosingAVendorOffersItsItemPrices) {
         .answer(1);
     EXPECT_TRUE(f->enterVendor("7"));
     EXPECT_EQ(f->header().PreTaxAmount.toString(), "25.00");
+    EXPECT_EQ(f->lines()[0].VendorCatalogID, "AC-NAIL");
+    EXPECT_EQ(f->lines()[0].UnitName, "BOX");
+    f->enterVendor("123");  // no prices there: no question
+    f->cancel();
     PODetail d;
     d.DetailID = f->rows()[0].detailId;
     ASSERT_TRUE(store::Table<PODetail>(s.store()).fetch(PODetail::KeyDetailID, d));
-    EXPECT_EQ(d.VendorCatalogID, "AC-NAIL");
-    f->enterVendor("123");  // no prices there: no question
-    f->cancel();
+    EXPECT_EQ(d.VendorCatalogID, "") << "Cancel keeps the stored line";
 }
 
 TEST_F(FormTest, DefaultJobRefusesClosedAsksForInactiveAndTakesTheJobTaxRate) {

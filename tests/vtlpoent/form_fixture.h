@@ -1,16 +1,18 @@
 #pragma once
 // A small company for the purchase-order form tests, and a scripted line
-// form standing in for "UpdatePODetail": Insert stores the next queued line
-// under the POID it is handed, Change applies the queued edit to the line
-// it is handed, Delete removes it.
+// form standing in for "UpdatePODetail" on the form's lines: Insert adds the
+// next queued line to the order it is handed, Change applies the queued edit
+// to the line it is handed, Delete removes it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
 #include "records/records.h"
 #include "support/test_session.h"
 #include "vtlpoent/form/update_po_master.h"
+#include "vtlpoent/line/line_form.h"
 #include "vtlpoent/posting.h"
 
 namespace vtl::test {
@@ -104,7 +106,7 @@ protected:
         return po;
     }
     void post(const POMaster& po) {
-        ent::Poster(s.store(), 6, [](const std::string& m) { ADD_FAILURE() << m; }).postNewOrder(po.POID);
+        ASSERT_TRUE(ent::Poster(s.store(), 6).postNewOrder(po.POID));
     }
 
     std::unique_ptr<ent::UpdatePOMaster> openForm(suite::Request request, ULong poid = 0) {
@@ -141,29 +143,39 @@ protected:
         return ids;
     }
 
+    // Works as the real line form does: on the lines the form holds.
     void lineForm(Session& ss) {
         ++lineFormCalls;
-        store::Table<PODetail> lines(ss.store);
         auto& g = ss.globals;
         g.GlobalResponse = suite::Response::Cancelled;
+        std::vector<PODetail>* lines = ent::lineFormShared(ss.module).openLines;
+        ASSERT_NE(lines, nullptr);
         if (g.GlobalRequest == suite::Request::Insert) {
             if (queued.empty()) return;
             PODetail d = queued.front();
             queued.pop_front();
             d.POID = static_cast<ULong>(g.DecimalVariable);
-            ASSERT_TRUE(lines.insert(d));
+            std::int64_t id = 0;
+            ASSERT_TRUE(store::Table<PODetail>(ss.store).reserveNumber(id));
+            d.DetailID = static_cast<ULong>(id);
+            ULong highest = 0;
+            for (const PODetail& l : *lines) highest = std::max(highest, l.SequenceNo);
+            d.SequenceNo = highest + 1;
+            lines->push_back(d);
         } else {
-            PODetail d;
-            d.DetailID = static_cast<ULong>(g.DecimalVariable);
-            ASSERT_TRUE(lines.fetch(PODetail::KeyDetailID, d));
-            if (g.GlobalRequest == suite::Request::Delete) {
-                ASSERT_TRUE(lines.remove(d));
-            } else {
-                if (edit) edit(d);
-                ASSERT_TRUE(lines.update(d));
-            }
+            const ULong id = static_cast<ULong>(g.DecimalVariable);
+            auto it = std::find_if(lines->begin(), lines->end(), [&](const PODetail& l) { return l.DetailID == id; });
+            ASSERT_NE(it, lines->end());
+            if (g.GlobalRequest == suite::Request::Delete) lines->erase(it);
+            else if (edit) edit(*it);
         }
         g.GlobalResponse = suite::Response::Completed;
+    }
+    // The order of the lines as the form holds them.
+    static std::vector<ULong> formOrder(const ent::UpdatePOMaster& f) {
+        std::vector<ULong> ids;
+        for (const PODetail& d : f.lines()) ids.push_back(d.DetailID);
+        return ids;
     }
 
     TestSession s;

@@ -94,48 +94,52 @@ TEST_F(FormTest, TextLinesShowTextAndNoNumbers) {
     f->cancel();
 }
 
-TEST_F(FormTest, ANewLineSortsAfterTheOthersWhateverTheLineFormNumbered) {
+TEST_F(FormTest, ANewLineSortsAfterTheOthersAndIsStoredOnlyByOk) {
     POMaster po = addOrder("1001", 123, {glLine(1), glLine(2)});
     auto f = openForm(suite::Request::Change, po.POID);
     f->highlight(0);
-    queued = {glLine(3)};  // stored with sequence number 0
+    queued = {glLine(3)};
     f->insertLine();
-    auto ids = storedOrder(po.POID);
+    EXPECT_EQ(storedOrder(po.POID).size(), 2u);
+    auto ids = formOrder(*f);
     ASSERT_EQ(ids.size(), 3u);
     EXPECT_EQ(f->rows().back().detailId, ids.back());
     EXPECT_EQ(f->highlighted(), 2);
     EXPECT_NE(f->rows().back().total.find("3.00"), std::string::npos);
-    f->cancel();
+    EXPECT_TRUE(f->ok());
+    EXPECT_EQ(storedOrder(po.POID), ids);
 }
 
 TEST_F(FormTest, MovingLinesAtTheEndsAndAcross) {
     POMaster po = addOrder("1001", 123, {glLine(1), glLine(2), glLine(3), glLine(4)});
-    const auto start = storedOrder(po.POID);
     auto f = openForm(suite::Request::Change, po.POID);
+    const auto start = formOrder(*f);
 
     f->highlight(0);
     f->moveUp();
     f->moveToTop();
-    EXPECT_EQ(storedOrder(po.POID), start);
+    EXPECT_EQ(formOrder(*f), start);
     f->highlight(3);
     f->moveDown();
     f->moveToBottom();
-    EXPECT_EQ(storedOrder(po.POID), start);
+    EXPECT_EQ(formOrder(*f), start);
 
     f->moveToTop();
-    EXPECT_EQ(storedOrder(po.POID), (std::vector<ULong>{start[3], start[0], start[1], start[2]}));
+    EXPECT_EQ(formOrder(*f), (std::vector<ULong>{start[3], start[0], start[1], start[2]}));
     EXPECT_EQ(f->highlighted(), 0);
     f->highlight(1);
     f->moveToBottom();
-    EXPECT_EQ(storedOrder(po.POID), (std::vector<ULong>{start[3], start[1], start[2], start[0]}));
+    EXPECT_EQ(formOrder(*f), (std::vector<ULong>{start[3], start[1], start[2], start[0]}));
     EXPECT_EQ(f->highlighted(), 3);
     f->moveUp();
-    EXPECT_EQ(storedOrder(po.POID), (std::vector<ULong>{start[3], start[1], start[0], start[2]}));
+    EXPECT_EQ(formOrder(*f), (std::vector<ULong>{start[3], start[1], start[0], start[2]}));
     EXPECT_EQ(f->rows()[f->highlighted()].detailId, start[0]);
-    f->cancel();
+    EXPECT_EQ(storedOrder(po.POID), start) << "nothing is stored before OK";
+    EXPECT_TRUE(f->ok());
+    EXPECT_EQ(storedOrder(po.POID), (std::vector<ULong>{start[3], start[1], start[0], start[2]}));
 }
 
-TEST_F(FormTest, DeletingAJobLineLowersItsCommitmentOnceAndNoAnswerKeepsIt) {
+TEST_F(FormTest, DeletingAJobLineLowersItsCommitmentOnceOnOkAndNoAnswerKeepsIt) {
     POMaster po = addOrder("1001", 123, {jobLine("J100", 40), jobLine("J100", 60)});
     post(po);
     ASSERT_EQ(committed(), "100.00");
@@ -148,8 +152,9 @@ TEST_F(FormTest, DeletingAJobLineLowersItsCommitmentOnceAndNoAnswerKeepsIt) {
     s.ui.expectAsk(q, "Confirm Delete", "&Yes|&No", Icon::Question).answer(1);
     f->deleteLine();
     EXPECT_EQ(f->rows().size(), 1u);
-    EXPECT_EQ(committed(), "60.00");
+    EXPECT_EQ(committed(), "100.00") << "the figures move with the stored lines, on OK";
     EXPECT_TRUE(f->ok());
     EXPECT_EQ(committed(), "60.00");
     EXPECT_EQ(stored(po.POID).POAmount.toString(), "60.00");
+    EXPECT_EQ(storedOrder(po.POID).size(), 1u);
 }

@@ -129,17 +129,18 @@ TEST_F(FormTest, ReconciledStateOnSave) {
 TEST_F(FormTest, AFailedHeaderWritePostsNothingAndTheNextOkPostsOnce) {
     suite::ProcedureName named(s.errors, "UpdatePOMaster");
     ASSERT_TRUE(s.store().connection().exec(
-        "CREATE TRIGGER refuse BEFORE UPDATE ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        "CREATE TRIGGER refuse BEFORE INSERT ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     auto f = openForm(suite::Request::Insert);
     f->enterVendor("123");
     queued = {jobLine("J100", 40)};
     f->insertLine();
-    s.ui.expectTell("refused Saving POMaster", "UpdatePOMaster", Icon::Error);
+    s.ui.expectTell("refused Inserting POMaster", "UpdatePOMaster", Icon::Error);
     EXPECT_FALSE(f->ok());
     EXPECT_FALSE(f->closed());
     EXPECT_EQ(committed(), "0.00");
     EXPECT_EQ(nextNumber(), 2001u);
     EXPECT_EQ(f->header().PONumber, "2001");
+    EXPECT_EQ(store::Table<PODetail>(s.store()).count(), 0) << "the lines went back with the header";
 
     ASSERT_TRUE(s.store().connection().exec("DROP TRIGGER refuse"));
     EXPECT_TRUE(f->ok());
@@ -167,27 +168,75 @@ TEST_F(FormTest, SavingAChangedOrderTwiceMovesTheFiguresByTheChangeOnly) {
     EXPECT_EQ(committed(), "70.00");
 }
 
-TEST_F(FormTest, CancelInChangeModeBringsTheFiguresInStepWithTheStoredLines) {
+TEST_F(FormTest, CancelLeavesTheStoredOrderItsTotalsAndItsFiguresAsTheyWere) {
     POMaster po = addOrder("1001", 123, {jobLine("J100", 40), jobLine("J200", 25)});
     post(po);
-    ASSERT_EQ(committed("J100"), "40.00");
+    po.PreTaxAmount = *Money::parse("65.00");
+    po.POAmount = po.PreTaxAmount;
+    ASSERT_TRUE(store::Table<POMaster>(s.store()).update(po));
+    const auto lines = storedOrder(po.POID);
     auto f = openForm(suite::Request::Change, po.POID);
     f->setTerms("COD");
+    f->setTaxable(true);
     f->highlight(0);
     edit = [](PODetail& d) { d.TotalAmount = *Money::parse("70.00"); };
     f->changeLine();
     queued = {jobLine("J100", 10)};
     f->insertLine();
     f->highlight(1);
+    f->moveToTop();
     s.ui.expectAsk("Are you sure you want to delete the highlighted record?", "Confirm Delete", "&Yes|&No",
                    Icon::Question)
         .answer(1);
     f->deleteLine();
-    EXPECT_EQ(committed("J200"), "0.00");
+    EXPECT_EQ(f->header().POAmount.toString(), "80.00");
     f->cancel();
-    EXPECT_EQ(committed("J100"), "80.00");
-    EXPECT_EQ(committed("J200"), "0.00");
-    EXPECT_EQ(stored(po.POID).Terms, "");
+    EXPECT_EQ(committed("J100"), "40.00");
+    EXPECT_EQ(committed("J200"), "25.00");
+    const POMaster after = stored(po.POID);
+    EXPECT_EQ(after.Terms, "");
+    EXPECT_EQ(after.POAmount.toString(), "65.00");
+    EXPECT_EQ(storedOrder(po.POID), lines);
+    for (const PODetail& d : linesOfOrder(s.store(), po.POID)) EXPECT_EQ(d.Taxable, 0);
+}
+
+// Someone else received goods on a line and payables invoiced another while
+// this form was open: OK keeps what they stored and moves the figures by
+// the lines as they are now, not as they were when the form opened.
+TEST_F(FormTest, OkKeepsWhatOthersStoredMeanwhileAndFollowsTheLinesAsTheyAreNow) {
+    POMaster po = addOrder("1001", 123, {jobLine("J100", 40), jobLine("J200", 25)});
+    po.DefaultJob = "J100";
+    ASSERT_TRUE(store::Table<POMaster>(s.store()).update(po));
+    post(po);
+    auto f = openForm(suite::Request::Change, po.POID);
+    f->highlight(0);
+    edit = [](PODetail& d) {
+        d.QtyOrdered = Quantity(2);
+        d.TotalAmount = *Money::parse("80.00");
+    };
+    f->changeLine();
+    auto stored = linesOfOrder(s.store(), po.POID);
+    stored[0].QtyInvoiced = Quantity(1);  // invoiced at the line's price, 40.00
+    stored[0].AmountInvoiced = *Money::parse("40.00");
+    stored[0].Reconciliation = 1;
+    ASSERT_TRUE(store::Table<PODetail>(s.store()).update(stored[0]));
+    ASSERT_TRUE(store::Table<PODetail>(s.store()).update(stored[1]));
+    // What the payables module would have done to the figure.
+    JCCost c;
+    c.RecordID = ent::costRecordKey("J100", "010100LAB ", 6);
+    ASSERT_TRUE(store::Table<JCCost>(s.store()).fetch(JCCost::KeyRecordID, c));
+    c.Committed = Money();
+    ASSERT_TRUE(store::Table<JCCost>(s.store()).update(c));
+
+    EXPECT_TRUE(f->ok());
+    const auto saved = linesOfOrder(s.store(), po.POID);
+    EXPECT_EQ(saved[0].QtyOrdered, Quantity(2));
+    EXPECT_EQ(saved[0].QtyInvoiced, Quantity(1));
+    EXPECT_EQ(saved[0].AmountInvoiced.toString(), "40.00");
+    EXPECT_EQ(saved[0].Reconciliation, 1);
+    EXPECT_EQ(committed("J100"), "40.00");  // 80.00 ordered less 40.00 invoiced
+    EXPECT_EQ(committed("J200"), "25.00");
+    EXPECT_EQ(this->stored(po.POID).Reconciled, 1);
 }
 
 TEST_F(FormTest, TheProcedureAnswersCancelledWithoutAViewAndRunsTheRegisteredOne) {

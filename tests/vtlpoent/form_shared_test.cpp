@@ -23,9 +23,10 @@ protected:
         ent::clearChosenVendorNames(s.module);
     }
     // The line the line form has just stored: the highest number.
-    ULong newestLine(ULong poid) {
-        const auto ids = storedOrder(poid);
-        return ids.empty() ? 0 : *std::max_element(ids.begin(), ids.end());
+    // The line the line form just added to the form's lines.
+    ULong newestLine(Session& ss) {
+        const auto* lines = ent::lineFormShared(ss.module).openLines;
+        return lines && !lines->empty() ? lines->back().DetailID : 0;
     }
     void priceItem(const char* item, ULong vendor, const char* price) {
         INVendor p;
@@ -51,7 +52,7 @@ TEST_F(FormSharedTest, AVendorProposedByTheLineFormBecomesTheOrdersVendor) {
         lineForm(ss);
         auto& shared = ent::lineFormShared(ss.module);
         shared.pendingVendorID = 123;
-        shared.priceSkipDetailID = newestLine(static_cast<ULong>(ss.globals.DecimalVariable));
+        shared.priceSkipDetailID = newestLine(ss);
     });
     // The older nail line is priced by 123, so the price question comes.
     s.ui.expectAsk("Do you want to reset item pricing using this vendor's prices?", "Confirm Price Change",
@@ -75,7 +76,7 @@ TEST_F(FormSharedTest, TheProposingLineIsLeftOutOfThePriceQuestion) {
         lineForm(ss);
         auto& shared = ent::lineFormShared(ss.module);
         shared.pendingVendorID = 123;
-        shared.priceSkipDetailID = newestLine(static_cast<ULong>(ss.globals.DecimalVariable));
+        shared.priceSkipDetailID = newestLine(ss);
     });
     f->insertLine();  // no question: the only priced line is the one that chose
     EXPECT_EQ(f->header().VendorID, 123u);
@@ -142,14 +143,17 @@ TEST_F(FormSharedTest, TheLineFormStartsFromTheHeaderAsTheFormShowsIt) {
     f->setTaxable(true);
     f->insertLine();
     ASSERT_EQ(f->rows().size(), 1u);
-    PODetail d;
-    d.DetailID = f->rows()[0].detailId;
-    ASSERT_TRUE(store::Table<PODetail>(s.store()).fetch(PODetail::KeyDetailID, d));
+    const PODetail& d = f->lines()[0];
+    EXPECT_EQ(d.DetailID, f->rows()[0].detailId);
     EXPECT_EQ(d.JobID, "J100");
     EXPECT_EQ(d.Taxable, 1);
     EXPECT_EQ(d.TotalAmount.toString(), "10.00");
-    EXPECT_EQ(stored(f->header().POID).VendorID, 0u) << "the header itself waits for OK";
+    POMaster none;
+    none.POID = f->header().POID;
+    EXPECT_FALSE(store::Table<POMaster>(s.store()).fetch(POMaster::KeyPOID, none)) << "the order waits for OK";
+    EXPECT_EQ(store::Table<PODetail>(s.store()).count(), 0) << "and so do its lines";
     EXPECT_FALSE(ent::lineFormShared(s.module).openHeader.has_value());
+    EXPECT_EQ(ent::lineFormShared(s.module).openLines, nullptr);
     f->cancel();
 }
 

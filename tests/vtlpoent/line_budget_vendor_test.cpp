@@ -77,7 +77,7 @@ TEST_F(BudgetTest, ChangingALineCountsOnlyWhatItAdds) {
     d.QtyOrdered = Quantity(1);
     d.UnitPrice = 80;
     d.TotalAmount = Money(80);
-    ASSERT_TRUE(store::Table<PODetail>(s.store()).insert(d));
+    hold(d);
     request(Request::Change, d.DetailID);
     UpdatePODetail f(*s);
     ASSERT_TRUE(f.open());

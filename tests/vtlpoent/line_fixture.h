@@ -69,6 +69,8 @@ protected:
         ASSERT_TRUE(store::Table<POMaster>(s.store()).insert(po));
         s.globals.CostCodeLen = 6;
         ent::registerLineProcedures(s.procedures);
+        // The line form works on the lines the purchase-order form holds.
+        ent::lineFormShared(s.module).openLines = &held;
     }
     void TearDown() override { ent::clearLineFormShared(s.module); }
 
@@ -97,8 +99,13 @@ protected:
         d.DetailType = type;
         d.Account = "5000-00";
         d.SequenceNo = sequence;
-        EXPECT_TRUE(store::Table<PODetail>(s.store()).insert(d));
+        hold(d);
         return d;
+    }
+    // A stored line, as the open purchase-order form read it.
+    void hold(PODetail& d) {
+        EXPECT_TRUE(store::Table<PODetail>(s.store()).insert(d));
+        held.push_back(d);
     }
     // Opens the line form as the purchase-order form does.
     void request(suite::Request r, ULong number) {
@@ -106,16 +113,18 @@ protected:
         s.globals.DecimalVariable = static_cast<double>(number);
         s.globals.GlobalResponse = suite::Response::None;
     }
+    // The line as the purchase-order form now holds it.
     PODetail stored(ULong detailID) {
-        PODetail d;
-        d.DetailID = detailID;
-        EXPECT_TRUE(store::Table<PODetail>(s.store()).fetch(PODetail::KeyDetailID, d));
-        return d;
+        for (const PODetail& d : held)
+            if (d.DetailID == detailID) return d;
+        ADD_FAILURE() << "no line " << detailID << " on the form";
+        return PODetail();
     }
-    std::int64_t lineCount() { return store::Table<PODetail>(s.store()).count(); }
+    std::int64_t lineCount() { return static_cast<std::int64_t>(held.size()); }
 
     TestSession s;
     POMaster po;
+    std::vector<PODetail> held;
     ULong boxConversion = 0, acmePrice = 0, bargainPrice = 0;
 };
 

@@ -37,7 +37,7 @@ std::string UpdatePOMaster::attachmentCaption(const std::string& path) const {
 }
 
 int UpdatePOMaster::attachFiles(const std::vector<std::string>& paths) {
-    if (mode_ == FormMode::View) return 0;
+    if (readOnly()) return 0;
     int attached = 0;
     for (const std::string& path : paths) {
         services::UpdateImages images(session_, "POMaster", po_.POID);
@@ -51,7 +51,7 @@ int UpdatePOMaster::attachFiles(const std::vector<std::string>& paths) {
 }
 
 int UpdatePOMaster::insertAttachments() {
-    if (mode_ == FormMode::View) return 0;
+    if (readOnly()) return 0;
     auto chosen = session_.ui.openFile("Select one or more files to Attach", ui::FileFilter{services::kAttachFilter},
                                        sys_.AttachmentFolder.clip());
     if (!chosen || chosen->empty()) return 0;
@@ -59,7 +59,7 @@ int UpdatePOMaster::insertAttachments() {
 }
 
 int UpdatePOMaster::dropFiles(const std::string& commaSeparated) {
-    if (mode_ == FormMode::View) return 0;
+    if (readOnly()) return 0;
     std::vector<std::string> paths;
     std::size_t start = 0;
     while (start <= commaSeparated.size()) {
@@ -74,7 +74,7 @@ int UpdatePOMaster::dropFiles(const std::string& commaSeparated) {
 }
 
 int UpdatePOMaster::dropPaths(const std::vector<std::string>& paths) {
-    if (mode_ == FormMode::View || paths.empty()) return 0;
+    if (readOnly() || paths.empty()) return 0;
     const std::string which = paths.size() == 1 ? "this file" : "these files";
     if (session_.ui.ask("Would you like to attach " + which + "|to this Purchase Order?", "Attach?", "&Yes|&No",
                         ui::Icon::Question) != 1)
@@ -83,7 +83,7 @@ int UpdatePOMaster::dropPaths(const std::vector<std::string>& paths) {
 }
 
 void UpdatePOMaster::editShippingInformation() {
-    if (mode_ == FormMode::View) return;
+    if (readOnly()) return;
     auto dialog = EnterShipToAddress::from(po_);
     if (session_.views.run(dialog) && dialog.proceed) {
         dialog.applyTo(po_);

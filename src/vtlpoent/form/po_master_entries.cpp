@@ -4,6 +4,8 @@
 #include "platform/suite/text_util.h"
 #include "siblings/lookups/lookups.h"
 #include "vtlpoent/form/update_po_master.h"
+#include "vtlpoent/job_status.h"
+#include "vtlpoent/line/line_checks.h"
 #include "vtlpoent/vendor_info.h"
 
 namespace vtl::ent {
@@ -131,16 +133,14 @@ void UpdatePOMaster::priceReset() {
         if (!prices.fetch(INVendor::KeyItemVendor, p)) return std::nullopt;
         return p;
     };
-    const auto lines = storedLines();
     bool any = false;
-    for (const PODetail& d : lines)
+    for (const PODetail& d : lines_)
         if (d.DetailID != priceSkipDetailId_ && priceOf(d)) any = true;
     if (!any) return;
     if (session_.ui.ask("Do you want to reset item pricing using this vendor's prices?", "Confirm Price Change",
                         "&Yes|&No", ui::Icon::Question) != 1)
         return;
-    store::Table<PODetail> table(session_.store);
-    for (PODetail d : lines) {
+    for (PODetail& d : lines_) {
         auto p = priceOf(d);
         if (!p) continue;
         d.VendorCatalogID = p->VendorCatalogID;
@@ -148,7 +148,8 @@ void UpdatePOMaster::priceReset() {
         d.UnitPrice = p->Price.toDouble();
         d.PreTaxAmount = Money::fromDouble(d.QtyOrdered.toDouble() * d.UnitPrice);
         d.TotalAmount = d.PreTaxAmount;
-        session_.errors.check(table.update(d));
+        // A new unit orders a new number of stocking units.
+        refreshLineQuantities(session_.store, d);
     }
     refill();
 }
@@ -282,25 +283,11 @@ bool UpdatePOMaster::enterDefaultJob(const std::string& typed) {
         }
         j = *chosen;
     }
-    const std::string id = j.JobID.clip();
-    po_.DefaultJob = id;
-    if (j.Closed == 1) {
-        session_.ui.beep();
-        session_.ui.tell("Job " + id + " is closed to new transactions, please select a different Job ID.",
-                         "Job is Closed", ui::Icon::Exclamation);
+    po_.DefaultJob = j.JobID.clip();
+    if (!jobAccepted(acceptJob(session_, j))) {
         po_.DefaultJob = "";
         focus_ = focus::kDefaultJob;
         return false;
-    }
-    if (j.Active == 0) {
-        session_.ui.beep();
-        if (session_.ui.ask("Job " + id +
-                                " has been marked 'Inactive', are you sure you want to assign this invoice to this job",
-                            "Assign to Inactive Job?", "&Yes|&No", ui::Icon::Question) != 1) {
-            po_.DefaultJob = "";
-            focus_ = focus::kDefaultJob;
-            return false;
-        }
     }
     if (!j.APTaxRate.isZero()) {
         po_.Taxable = 1;
@@ -340,13 +327,9 @@ void UpdatePOMaster::enterTaxAmount(const Money& amount) {
 }
 
 void UpdatePOMaster::setTaxable(bool taxable) {
+    if (readOnly()) return;
     po_.Taxable = taxable ? 1 : 0;
-    store::Table<PODetail> table(session_.store);
-    for (PODetail d : storedLines()) {
-        if (d.Taxable == po_.Taxable) continue;
-        d.Taxable = po_.Taxable;
-        session_.errors.check(table.update(d));
-    }
+    for (PODetail& d : lines_) d.Taxable = po_.Taxable;
     refill();
 }
 

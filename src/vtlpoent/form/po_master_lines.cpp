@@ -10,10 +10,8 @@
 
 namespace vtl::ent {
 
-std::vector<PODetail> UpdatePOMaster::storedLines() const { return linesOfOrder(session_.store, po_.POID); }
-
 void UpdatePOMaster::refill() {
-    const auto lines = storedLines();
+    const auto& lines = lines_;
     rows_.clear();
     rows_.reserve(lines.size());
     for (const PODetail& d : lines) {
@@ -44,11 +42,8 @@ void UpdatePOMaster::refreshTotals() {
 }
 
 std::optional<PODetail> UpdatePOMaster::highlightedLine() const {
-    if (highlighted_ < 0 || highlighted_ >= static_cast<int>(rows_.size())) return std::nullopt;
-    PODetail d;
-    d.DetailID = rows_[highlighted_].detailId;
-    if (!store::Table<PODetail>(session_.store).fetch(PODetail::KeyDetailID, d)) return std::nullopt;
-    return d;
+    if (highlighted_ < 0 || highlighted_ >= static_cast<int>(lines_.size())) return std::nullopt;
+    return lines_[static_cast<std::size_t>(highlighted_)];
 }
 
 bool UpdatePOMaster::callLineForm(suite::Request request, double variable) {
@@ -56,11 +51,14 @@ bool UpdatePOMaster::callLineForm(suite::Request request, double variable) {
     g.GlobalRequest = request;
     g.GlobalResponse = suite::Response::None;
     g.DecimalVariable = variable;
-    // The line form reads the header as shown here, not as last stored.
+    // The line form reads the header as shown here, not as last stored, and
+    // works on the lines held here.
     LineFormResult& shared = lineFormShared(session_.module);
     shared.openHeader = po_;
+    shared.openLines = &lines_;
     const bool called = session_.call("UpdatePODetail");
     shared.openHeader.reset();
+    shared.openLines = nullptr;
     return called && g.GlobalResponse == suite::Response::Completed;
 }
 
@@ -73,12 +71,11 @@ void UpdatePOMaster::takeVendorFromLineForm() {
 }
 
 void UpdatePOMaster::insertLine() {
-    if (mode_ == FormMode::View) return;
+    if (readOnly()) return;
     priceSkipDetailId_ = 0;
     std::vector<ULong> before;
-    for (const LineRow& r : rows_) before.push_back(r.detailId);
+    for (const PODetail& d : lines_) before.push_back(d.DetailID);
     callLineForm(suite::Request::Insert, po_.POID);
-    placeNewLines(before);
     takeVendorFromLineForm();
     refill();
     for (std::size_t i = 0; i < rows_.size(); ++i)
@@ -86,27 +83,8 @@ void UpdatePOMaster::insertLine() {
             highlighted_ = static_cast<int>(i);
 }
 
-// A line the line form added takes a place after every line there was.
-void UpdatePOMaster::placeNewLines(const std::vector<ULong>& before) {
-    auto lines = storedLines();
-    ULong last = 0;
-    for (const PODetail& d : lines)
-        if (std::find(before.begin(), before.end(), d.DetailID) != before.end()) last = std::max(last, d.SequenceNo);
-    std::sort(lines.begin(), lines.end(), [](const PODetail& a, const PODetail& b) { return a.DetailID < b.DetailID; });
-    store::Table<PODetail> table(session_.store);
-    for (PODetail& d : lines) {
-        if (std::find(before.begin(), before.end(), d.DetailID) != before.end()) continue;
-        if (d.SequenceNo > last) {
-            last = d.SequenceNo;
-            continue;
-        }
-        d.SequenceNo = ++last;
-        session_.errors.check(table.update(d));
-    }
-}
-
 void UpdatePOMaster::changeLine() {
-    if (mode_ == FormMode::View) return;
+    if (readOnly()) return;
     auto line = highlightedLine();
     if (!line) return;
     callLineForm(suite::Request::Change, line->DetailID);
@@ -116,48 +94,33 @@ void UpdatePOMaster::changeLine() {
         if (rows_[i].detailId == line->DetailID) highlighted_ = static_cast<int>(i);
 }
 
+// The line leaves the form's lines at once; its figures move when OK saves.
 void UpdatePOMaster::deleteLine() {
-    if (mode_ == FormMode::View) return;
+    if (readOnly()) return;
     auto line = highlightedLine();
     if (!line) return;
     if (session_.ui.ask("Are you sure you want to delete the highlighted record?", "Confirm Delete", "&Yes|&No",
                         ui::Icon::Question) != 1)
         return;
-    store::Table<PODetail> table(session_.store);
-    if (!session_.procedures.available("UpdatePODetail")) {
-        PODetail gone = *line;
-        session_.errors.check(table.remove(gone));
-    } else {
+    if (session_.procedures.available("UpdatePODetail")) {
         callLineForm(suite::Request::Delete, line->DetailID);
+    } else {
+        std::erase_if(lines_, [&](const PODetail& d) { return d.DetailID == line->DetailID; });
     }
-    // The committed amount is lowered only once the line is really gone, so
-    // a delete the line form refused moves nothing.
-    PODetail still;
-    still.DetailID = line->DetailID;
-    if (!table.fetch(PODetail::KeyDetailID, still) && line->DetailType == "Job") poster().postLineDelete(opening_, *line);
     refill();
 }
 
 void UpdatePOMaster::reorder(int from, int to) {
-    auto lines = storedLines();
-    const int n = static_cast<int>(lines.size());
-    if (from < 0 || from >= n || to < 0 || to >= n || from == to) return;
+    const int n = static_cast<int>(lines_.size());
+    if (readOnly() || from < 0 || from >= n || to < 0 || to >= n || from == to) return;
     std::vector<ULong> seqs;
-    for (const PODetail& d : lines) seqs.push_back(d.SequenceNo);
+    for (const PODetail& d : lines_) seqs.push_back(d.SequenceNo);
     // Lines that share a number cannot be told apart by it: spread them out.
     for (std::size_t k = 1; k < seqs.size(); ++k) seqs[k] = std::max(seqs[k], seqs[k - 1] + 1);
-    PODetail moved = lines[from];
-    lines.erase(lines.begin() + from);
-    lines.insert(lines.begin() + to, moved);
-    store::Table<PODetail> table(session_.store);
-    store::Transaction tx(session_.store);
-    if (!session_.errors.check(tx.status())) return;
-    for (int k = 0; k < n; ++k) {
-        if (lines[k].SequenceNo == seqs[k]) continue;
-        lines[k].SequenceNo = seqs[k];
-        if (!session_.errors.check(table.update(lines[k]))) return;
-    }
-    if (!session_.errors.check(tx.commit())) return;
+    PODetail moved = lines_[static_cast<std::size_t>(from)];
+    lines_.erase(lines_.begin() + from);
+    lines_.insert(lines_.begin() + to, moved);
+    for (int k = 0; k < n; ++k) lines_[static_cast<std::size_t>(k)].SequenceNo = seqs[static_cast<std::size_t>(k)];
     refill();
     highlighted_ = to;
 }
@@ -168,12 +131,12 @@ void UpdatePOMaster::moveToTop() { reorder(highlighted_, 0); }
 void UpdatePOMaster::moveToBottom() { reorder(highlighted_, static_cast<int>(rows_.size()) - 1); }
 
 void UpdatePOMaster::changeAttachments() {
-    if (mode_ == FormMode::View) return;
+    if (readOnly()) return;
     services::updateImages(session_, "POMaster", po_.POID);
 }
 
 void UpdatePOMaster::changeNotes() {
-    if (mode_ == FormMode::View) return;
+    if (readOnly()) return;
     services::updateNotes(session_, "POMaster", std::to_string(po_.POID));
 }
 

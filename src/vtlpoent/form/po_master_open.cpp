@@ -1,15 +1,11 @@
 // Opening the purchase-order form, priming a new order, and Cancel.
 #include "platform/suite/error_object.h"
+#include "siblings/files/image_files.h"
 #include "vtlpoent/form/update_po_master.h"
 
 namespace vtl::ent {
 
 UpdatePOMaster::UpdatePOMaster(Session& s) : session_(s) {}
-
-Poster UpdatePOMaster::poster() {
-    return Poster(session_.store, session_.globals.CostCodeLen,
-                  [this](const std::string& m) { session_.errors.report(m); });
-}
 
 std::string UpdatePOMaster::caption() const {
     switch (mode_) {
@@ -58,12 +54,15 @@ bool UpdatePOMaster::open() {
         po_.POID = static_cast<ULong>(session_.globals.DecimalVariable);
         if (!store::Table<POMaster>(session_.store).fetch(POMaster::KeyPOID, po_)) return false;
         original_ = po_;
+        headerStored_ = true;
+        lines_ = linesOfOrder(session_.store, po_.POID);
+        readLines_ = lines_;
         buildCityStateZip();
         showVendor();
+        viewOnly_ = session_.module.viewOnly;
         vendorEnabled_ = po_.Reconciled == 0;
         poNumberEnabled_ = user_.MayChangePONumber != 0;
-        okEnabled_ = !session_.module.viewOnly;
-        if (mode_ == FormMode::Change) opening_ = poster().openingLines(po_.POID);
+        okEnabled_ = !viewOnly_;
     }
     if (po_.IssueDate.isNull()) po_.IssueDate = session_.clock.today();
     if (canadian()) {
@@ -90,9 +89,16 @@ bool UpdatePOMaster::primeNew() {
     po_.TaxRate = sys_.DefaultPOTaxRate;
     if (canadian()) po_.CheckNo = sys_.CompanyState.clip();
     setReconciled(po_, kUnreconciled);
-    if (!session_.errors.check(store::Table<POMaster>(session_.store).insert(po_))) return false;
+    // The number is the order's from now on, so notes and attachments can
+    // name it before OK; the header itself is stored only by OK.
+    std::int64_t poid = 0;
+    if (!session_.errors.check(store::Table<POMaster>(session_.store).reserveNumber(poid))) return false;
+    po_.POID = static_cast<ULong>(poid);
     original_ = po_;
-    opening_.clear();
+    headerStored_ = false;
+    lines_.clear();
+    readLines_.clear();
+    viewOnly_ = false;
     enteredVendor_.clear();
     vendorName_.clear();
     vendorPhone_.clear();
@@ -100,7 +106,7 @@ bool UpdatePOMaster::primeNew() {
     cityStateZip_.clear();
     vendorEnabled_ = true;
     poNumberEnabled_ = true;
-    okEnabled_ = !session_.module.viewOnly;
+    okEnabled_ = true;
     highlighted_ = -1;
     return true;
 }
@@ -138,24 +144,18 @@ void UpdatePOMaster::cancel() {
     closed_ = true;
     response_ = savedAny_ ? suite::Response::Completed : suite::Response::Cancelled;
     session_.globals.GlobalResponse = response_;
-    if (mode_ == FormMode::View) return;
-    store::Table<POMaster> orders(session_.store);
-    if (mode_ == FormMode::Add) {
-        // The blank header primed at open goes, with whatever lines the line
-        // form stored for it; none of them was posted.
-        POMaster primed;
-        primed.POID = po_.POID;
-        if (orders.fetch(POMaster::KeyPOID, primed)) session_.errors.check(orders.removeCascade(primed));
-        return;
-    }
-    // The lines are stored as the line form left them: post the difference
-    // against the snapshot so the figures match them, and put the header
-    // back as it was read, together.
-    store::Transaction tx(session_.store);
-    if (!session_.errors.check(tx.status())) return;
-    poster().postSave(opening_, po_.POID);
-    if (!session_.errors.check(orders.update(original_))) return;
-    session_.errors.check(tx.commit());
+    // The stored order is as it was read: the form's changes were never written.
+    if (!readOnly() && !headerStored_) removeUnsavedAttachments();
+}
+
+// Notes and attachments of an order that was never saved go with it.
+void UpdatePOMaster::removeUnsavedAttachments() {
+    std::vector<ULong> files;
+    store::Status s = inOneTransaction(session_.store,
+                                       [&] { return deleteOrderNotesAndImages(session_.store, po_.POID, files); });
+    if (!session_.errors.check(s)) return;
+    for (ULong image : files)
+        if (auto f = siblings::removeImageFile(session_.dataFolder, image); !f) session_.errors.report(f.message);
 }
 
 }  // namespace vtl::ent

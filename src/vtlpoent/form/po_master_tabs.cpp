@@ -2,7 +2,6 @@
 #include "platform/picture/picture.h"
 #include "platform/suite/error_object.h"
 #include "vtlpoent/call_out.h"
-#include "vtlpoent/call_out.h"
 #include "vtlpoent/form/update_po_master.h"
 
 namespace vtl::ent {
@@ -49,19 +48,25 @@ void UpdatePOMaster::printNotes() {
     callOut(session_, "LimitPrintNotes");
 }
 
+// The order is printed as the form shows it, so it is saved first.
 void UpdatePOMaster::printPurchaseOrder() {
-    store::Table<POMaster> orders(session_.store);
-    if (mode_ != FormMode::View) session_.errors.check(orders.update(po_));
+    if (!readOnly()) {
+        refill();
+        if (!save()) return;
+        savedAny_ = true;
+        savedPOID_ = po_.POID;
+    }
     session_.globals.DecimalVariable = po_.POID;
     if (!callOut(session_, "PrintPurchaseOrderServer")) return;
     if (session_.globals.PrintPreview == 0) session_.globals.PrintPreview = 1;
     POMaster again;
     again.POID = po_.POID;
-    if (!orders.fetch(POMaster::KeyPOID, again)) {
+    if (!store::Table<POMaster>(session_.store).fetch(POMaster::KeyPOID, again)) {
         session_.errors.report("Record not found Getting POMaster");
         return;
     }
     po_ = again;
+    original_ = again;
 }
 
 }  // namespace vtl::ent

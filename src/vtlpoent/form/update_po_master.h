@@ -3,22 +3,25 @@
 // dates, terms and taxes, and the list of its lines.
 //
 // How the form is opened (GlobalRequest at the call):
-//   Insert - the form primes and stores a blank header of its own (the POID
-//            from the file's auto-number); Cancel removes it with its lines.
+//   Insert - the form primes a new header with a POID handed out by the
+//            store for it; nothing is stored before OK.
 //   Change - DecimalVariable holds the POID of the order to change.
 //   View   - as Change, but nothing is written.
 // On return GlobalResponse says Completed or Cancelled, and DecimalVariable
 // holds the POID of the last order saved.
 //
-// The line form is called by name, "UpdatePODetail", with GlobalRequest
-// Insert, Change or Delete. For Insert DecimalVariable holds the POID of the
-// open order; for Change and Delete it holds the line's POD:DetailID (the
-// line carries its POID). It answers through GlobalResponse.
+// The form holds the order's lines while it is open. The line form is
+// called by name, "UpdatePODetail", with GlobalRequest Insert, Change or
+// Delete, and works on the form's lines through lineFormShared() (the open
+// header and the open lines): for Insert DecimalVariable holds the POID of
+// the open order, for Change and Delete the line's POD:DetailID. It answers
+// through GlobalResponse.
 //
-// Figures: the form's line changes are stored at once by the line form, but
-// committed costs and on-order quantities move only when OK saves (in the
-// same transaction as the PO-number counter and the header), or when Cancel
-// in change mode brings them back in step with the stored lines.
+// OK writes the header, the lines, the PO-number counter and the committed
+// costs and on-order quantities they move in one transaction. Cancel, or a
+// program that never reaches OK, leaves the stored order exactly as it was.
+// An order opened View Only (GlobalRequest View, or the browse's view-only
+// flag) writes nothing at all.
 #include <optional>
 #include <string>
 #include <utility>
@@ -95,7 +98,11 @@ public:
     bool vendorEnabled() const { return vendorEnabled_; }
     bool poNumberEnabled() const { return poNumberEnabled_; }
     bool okEnabled() const { return okEnabled_; }
-    bool linesEditable() const { return mode_ != FormMode::View; }
+    // Nothing may be written: a viewed order, or one the browse opened View Only.
+    bool readOnly() const { return mode_ == FormMode::View || viewOnly_; }
+    bool linesEditable() const { return !readOnly(); }
+    // The order's lines as the form holds them, in display order.
+    const std::vector<PODetail>& lines() const { return lines_; }
     bool defaultJobVisible() const { return session_.globals.JobCostInstalled; }
     bool acceptDateVisible() const { return sys_.UseAcceptDate != 0; }
     bool deliveryDateVisible() const { return sys_.UseDeliveryDate != 0; }
@@ -231,10 +238,8 @@ private:
     std::string attachmentCaption(const std::string& path) const;
 
     // lines and totals
-    std::vector<PODetail> storedLines() const;
     void refill();
     void refreshTotals();
-    void placeNewLines(const std::vector<ULong>& before);
     void reorder(int from, int to);
     std::optional<PODetail> highlightedLine() const;
     bool callLineForm(suite::Request request, double variable);
@@ -244,10 +249,10 @@ private:
     bool revalidate();
     void assignDefaultJob();
     bool save();
+    store::Status writeOrder();
     void logSave();
     bool headerChanged() const;
-
-    Poster poster();
+    void removeUnsavedAttachments();
 
     Session& session_;
     FormMode mode_ = FormMode::Add;
@@ -255,7 +260,10 @@ private:
     UserFile user_;
     POMaster po_;
     POMaster original_;
-    OpeningLines opening_;
+    std::vector<PODetail> lines_;     // as the form holds them
+    std::vector<PODetail> readLines_; // as they were stored when read (or last saved)
+    bool headerStored_ = false;       // the order exists in the store
+    bool viewOnly_ = false;
     LineSums sums_;
     std::vector<LineRow> rows_;
     int highlighted_ = -1;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "vtlpoent/posting.h"
+#include "records/reconciliation.h"
+#include "records/running_figures.h"
 
 namespace vtl::ent {
 namespace {
@@ -155,6 +156,17 @@ std::string lineError(store::Store& store, const PODetail& line, int costCodeLen
         return binError(store, line.LocationID.str(), line.BinID.str());
     }
     return detailTypeMessage();
+}
+
+void refreshLineQuantities(store::Store& store, PODetail& line) {
+    const bool ordinary = line.TextFlag != 1;
+    if (ordinary && line.DetailType == "Inventory") {
+        if (!line.ItemID.blank()) line.ConversionID = conversionOf(store, line.ItemID.str(), line.UnitName.str());
+        line.INVQuantity = openInventoryQuantity(store, line);
+    } else {
+        line.INVQuantity = Quantity();
+    }
+    line.CommittedPrice = ordinary && line.DetailType == "Job" ? jobOpenAmount(line) : Money();
 }
 
 }  // namespace vtl::ent

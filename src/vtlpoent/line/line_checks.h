@@ -40,6 +40,11 @@ ULong conversionOf(store::Store& store, const std::string& itemID, const std::st
 std::string locationError(store::Store& store, const std::string& location);
 std::string binError(store::Store& store, const std::string& location, const std::string& bin);
 
+// The figures a line carries from its quantity, price and unit: the unit's
+// conversion and the not-invoiced quantity in stocking units of an
+// inventory line, the open amount of a job line.
+void refreshLineQuantities(store::Store& store, PODetail& line);
+
 // Everything an ordinary line of its type needs, checked in entry order.
 std::string lineError(store::Store& store, const PODetail& line, int costCodeLen);
 

@@ -4,7 +4,9 @@
 
 #include "platform/suite/error_object.h"
 #include "records/reconciliation.h"
+#include "records/running_figures.h"
 #include "siblings/lookups/lookups.h"
+#include "vtlpoent/job_status.h"
 #include "vtlpoent/line/line_checks.h"
 #include "vtlpoent/line/over_budget.h"
 #include "vtlpoent/line/priority_vendors.h"
@@ -17,10 +19,13 @@ UpdatePODetail::UpdatePODetail(Session& s) : s_(s) {}
 bool UpdatePODetail::open() {
     request_ = s_.globals.GlobalRequest;
     const auto number = static_cast<ULong>(s_.globals.DecimalVariable);
+    const LineFormResult& shared = lineFormShared(s_.module);
     bool found = false;
     if (request_ == suite::Request::Insert) {
         order_.POID = number;
-        found = store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
+        // The order open on the purchase-order form may not be stored yet.
+        found = (shared.openHeader && shared.openHeader->POID == number) ||
+                store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
         if (found) {
             takeOpenHeader();
             line_.POID = order_.POID;
@@ -34,9 +39,20 @@ bool UpdatePODetail::open() {
         }
     } else if (request_ == suite::Request::Change || request_ == suite::Request::Delete) {
         line_.DetailID = number;
-        found = store::Table<PODetail>(s_.store).fetch(PODetail::KeyDetailID, line_);
+        if (shared.openLines) {
+            for (const PODetail& d : *shared.openLines)
+                if (d.DetailID == number) {
+                    line_ = d;
+                    found = true;
+                }
+        } else {
+            found = store::Table<PODetail>(s_.store).fetch(PODetail::KeyDetailID, line_);
+        }
         if (found) {
-            stored_ = line_;
+            // What the stored line already commits (nothing for a line not yet saved).
+            PODetail posted;
+            posted.DetailID = line_.DetailID;
+            if (store::Table<PODetail>(s_.store).fetch(PODetail::KeyDetailID, posted)) stored_ = posted;
             order_.POID = line_.POID;
             store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, order_);
             takeOpenHeader();
@@ -52,12 +68,18 @@ bool UpdatePODetail::open() {
     return found;
 }
 
+// The line leaves the purchase-order form's lines; OK on that form deletes
+// it from the file with the figures it held.
 bool UpdatePODetail::deleteLine() {
-    store::Status st = store::Table<PODetail>(s_.store).remove(line_);
-    const bool ok = s_.errors.check(st);
-    s_.globals.GlobalResponse = ok ? suite::Response::Completed : suite::Response::Cancelled;
     done_ = true;
-    return ok;
+    auto* lines = lineFormShared(s_.module).openLines;
+    if (viewOnly() || !lines) {
+        s_.globals.GlobalResponse = suite::Response::Cancelled;
+        return false;
+    }
+    std::erase_if(*lines, [&](const PODetail& d) { return d.DetailID == line_.DetailID; });
+    s_.globals.GlobalResponse = suite::Response::Completed;
+    return true;
 }
 
 bool UpdatePODetail::refuse(const std::string& text) {
@@ -89,6 +111,12 @@ bool UpdatePODetail::setDetailType(const std::string& type) {
 
 bool UpdatePODetail::setJob(const std::string& jobID) {
     if (!refuse(jobError(s_.store, jobID))) return false;
+    // No new money for a closed job, none for an inactive one unless asked.
+    JCHeader job;
+    job.JobID = jobID;
+    if (!(line_.JobID == jobID) && !job.JobID.blank() && store::Table<JCHeader>(s_.store).fetch(JCHeader::KeyJobID, job) &&
+        !jobAccepted(acceptJob(s_, job)))
+        return false;
     line_.JobID = jobID;
     recompute();
     return true;
@@ -270,12 +298,7 @@ void UpdatePODetail::recompute() {
     if (line_.TextFlag == 1) line_.QtyOrdered = Quantity();
     line_.TotalAmount = Money::fromDouble(line_.QtyOrdered.toDouble() * line_.UnitPrice);
     line_.PreTaxAmount = line_.TotalAmount;
-    const bool ordinary = line_.TextFlag != 1;
-    line_.INVQuantity =
-        ordinary && line_.DetailType == "Inventory" ? openInventoryQuantity(s_.store, line_) : Quantity();
-    // What the line commits to its cost code; the purchase-order form lowers
-    // the code by it when the line is deleted.
-    line_.CommittedPrice = ordinary && line_.DetailType == "Job" ? jobOpenAmount(line_) : Money();
+    refreshLineQuantities(s_.store, line_);
 }
 
 bool UpdatePODetail::checkAll() {
@@ -293,6 +316,7 @@ bool UpdatePODetail::ok() {
     }
     recompute();
     if (!checkAll()) return false;
+    if (!checkJobOpen() || !checkQuantityCovers()) return false;
     // The stored version of a changed job line is already in its cost code's
     // committed amount; only the difference is new.
     Money counted;
@@ -313,33 +337,59 @@ bool UpdatePODetail::ok() {
     return true;
 }
 
+// A line newly charged to a job that has closed since it was chosen.
+bool UpdatePODetail::checkJobOpen() {
+    if (line_.TextFlag == 1 || line_.DetailType != "Job") return true;
+    const bool sameJob = stored_ && stored_->DetailType == "Job" && stored_->JobID == line_.JobID;
+    JCHeader job;
+    job.JobID = line_.JobID;
+    if (sameJob || !store::Table<JCHeader>(s_.store).fetch(JCHeader::KeyJobID, job) || job.Closed != 1) return true;
+    return jobAccepted(acceptJob(s_, job));
+}
+
+// A line may not order less than it has already received or been invoiced
+// for: the goods are there, and what is left to arrive would go below none.
+bool UpdatePODetail::checkQuantityCovers() {
+    if (line_.TextFlag == 1) return true;
+    const Quantity taken = line_.QtyInvoiced + receivedNotInvoiced(line_);
+    if (taken <= Quantity() || line_.QtyOrdered >= taken) return true;
+    std::string n = taken.toString();
+    n.erase(n.find_last_not_of('0') + 1);
+    if (!n.empty() && n.back() == '.') n.pop_back();
+    s_.ui.tell("This line has " + n + " units received or invoiced.|The quantity ordered cannot be less than that.",
+               kBelowReceivedTitle, ui::Icon::Warning);
+    return false;
+}
+
 // The purchase-order form's header as it stands, when it is this order's.
 void UpdatePODetail::takeOpenHeader() {
     const auto& open = lineFormShared(s_.module).openHeader;
     if (open && open->POID == order_.POID) order_ = *open;
 }
 
-ULong UpdatePODetail::nextSequenceNo() {
-    PODetail from, d;
-    from.POID = order_.POID;
-    ULong highest = 0;
-    for (auto cur = store::Table<PODetail>(s_.store).scan(PODetail::KeyPOID, from, store::ScanFrom{false, 1});
-         cur.next(d);)
-        highest = std::max(highest, d.SequenceNo);
-    return highest + 1;
-}
-
+// The line goes into the purchase-order form's lines: a new one after every
+// line there is, with a number of its own handed out by the file now, so it
+// keeps it when the form stores it.
 bool UpdatePODetail::write() {
-    store::Table<PODetail> lines(s_.store);
-    if (request_ != suite::Request::Insert) return s_.errors.check(lines.update(line_));
-    // The highest sequence number is read and the line inserted under one
-    // write lock, so two lines added at once never share a place.
-    store::Transaction tx(s_.store);
-    if (!s_.errors.check(tx.status())) return false;
-    line_.SequenceNo = nextSequenceNo();
-    line_.DetailID = 0;
-    if (!s_.errors.check(lines.insert(line_))) return false;
-    return s_.errors.check(tx.commit());
+    auto* lines = lineFormShared(s_.module).openLines;
+    if (!lines) {
+        s_.errors.report("The purchase order of this line is not open. Saving PODetail");
+        return false;
+    }
+    if (request_ != suite::Request::Insert) {
+        for (PODetail& d : *lines)
+            if (d.DetailID == line_.DetailID) d = line_;
+        return true;
+    }
+    std::int64_t id = 0;
+    if (!s_.errors.check(store::Table<PODetail>(s_.store).reserveNumber(id))) return false;
+    line_.DetailID = static_cast<ULong>(id);
+    ULong highest = 0;
+    for (const PODetail& d : *lines) highest = std::max(highest, d.SequenceNo);
+    line_.SequenceNo = highest + 1;
+    line_.rowId_ = 0;
+    lines->push_back(line_);
+    return true;
 }
 
 void UpdatePODetail::cancel() {

@@ -1,13 +1,15 @@
 #pragma once
 // UpdatePODetail: the line form. Edits one line of the order open on the
-// purchase-order form and writes it on OK.
+// purchase-order form and hands it back to that form on OK.
 //
 // Hand-over with the purchase-order form:
 //   GlobalRequest Insert: DecimalVariable holds the order's POID; on
 //     Completed it holds the new line's DetailID.
 //   GlobalRequest Change: DecimalVariable holds the line's DetailID.
 //   GlobalRequest Delete: DecimalVariable holds the line's DetailID; the
-//     line is deleted at once (the form has asked and posted).
+//     line leaves the form's lines at once (the form has asked).
+// The lines are the form's (lineFormShared().openLines); nothing is stored
+// before the form's OK.
 // The answer is in GlobalResponse. A vendor chosen here for the header is
 // left in lineFormShared() (see line_form.h).
 //
@@ -28,6 +30,7 @@ public:
     static constexpr const char* kTitleInsert = "Adding a Purchase Order Line";
     static constexpr const char* kTitleChange = "Changing a Purchase Order Line";
     static constexpr const char* kInvalidTitle = "Invalid Entry";
+    static constexpr const char* kBelowReceivedTitle = "Quantity Below Received";
 
     explicit UpdatePODetail(Session& s);
 
@@ -112,16 +115,17 @@ private:
     bool refuse(const std::string& text);
     void recompute();
     bool checkAll();
+    bool checkJobOpen();
+    bool checkQuantityCovers();
     bool write();
     void applyVendorPrice(const INVendor& iv);
-    ULong nextSequenceNo();
     void takeOpenHeader();
 
     Session& s_;
     suite::Request request_ = suite::Request::None;
     POMaster order_;
     PODetail line_;
-    std::optional<PODetail> stored_;  // the line as it was read (change)
+    std::optional<PODetail> stored_;  // the line as it is stored, when it is
     ULong chosenVendor_ = 0;
     bool done_ = false;
     bool useAccept_ = false, useDelivery_ = false, useDeadline_ = false, canadian_ = false;

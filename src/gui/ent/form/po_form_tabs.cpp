@@ -229,7 +229,7 @@ void UpdatePOMasterView::showTabs() {
     showNotes();
     // An order that can be changed shows its Notes tab even before its first
     // note, or no note could ever be added from here.
-    tabs_->setTabVisible(tabs_->indexOf(notesTab_), form_.notesTabVisible() || form_.mode() != FormMode::View);
+    tabs_->setTabVisible(tabs_->indexOf(notesTab_), form_.notesTabVisible() || !form_.readOnly());
 }
 
 void UpdatePOMasterView::showAttachments(int selectRowNo) {
@@ -245,7 +245,7 @@ void UpdatePOMasterView::showAttachments(int selectRowNo) {
     const bool any = !rows.empty();
     // With nothing attached the list takes the preview's room.
     preview_->setVisible(any);
-    const bool editable = form_.mode() != FormMode::View;
+    const bool editable = !form_.readOnly();
     buttons_.value(QStringLiteral("Attachments:&Insert"))->setEnabled(editable);
     buttons_.value(QStringLiteral("Attachments:&Change"))->setEnabled(editable && any);
     buttons_.value(QStringLiteral("Attachments:&Delete"))->setEnabled(editable && any);
@@ -280,7 +280,7 @@ void UpdatePOMasterView::showNotes() {
     notesModel_->setRows(rows);
     fitColumns(notes_, notesModel_);
     selectRow(notes_, std::min(keep < 0 ? 0 : keep, static_cast<int>(rows.size()) - 1));
-    const bool editable = form_.mode() != FormMode::View;
+    const bool editable = !form_.readOnly();
     const bool any = !rows.empty();
     buttons_.value(QStringLiteral("Notes:&Insert"))->setEnabled(editable);
     buttons_.value(QStringLiteral("Notes:&Change"))->setEnabled(editable && any);

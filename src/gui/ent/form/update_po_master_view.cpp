@@ -397,7 +397,7 @@ void UpdatePOMasterView::refresh() {
 
 void UpdatePOMasterView::showHeader() {
     const POMaster& h = form_.header();
-    const bool editable = form_.mode() != FormMode::View;
+    const bool editable = !form_.readOnly();
     auto set = [this](const char* field, const QString& text) {
         QLineEdit* e = entries_.value(QString::fromLatin1(field));
         if (e->text() != text) e->setText(text);
@@ -500,7 +500,7 @@ void UpdatePOMasterView::showTotals() {
     labels_.value(QStringLiteral("PST"))->setText(shownAs(h.OtherCharges, "@n-14.2b"));
     labels_.value(QStringLiteral("CanTotal"))->setText(shownAs(h.POAmount, "@n-14.2"));
     province_->setCurrentIndex(province_->findText(qs(h.CheckNo.clip())));
-    province_->setEnabled(form_.mode() != FormMode::View);
+    province_->setEnabled(!form_.readOnly());
 }
 
 void UpdatePOMasterView::placeFocus() {
@@ -596,7 +596,7 @@ void UpdatePOMasterView::keyPressEvent(QKeyEvent* event) {
 }
 
 void UpdatePOMasterView::dragEnterEvent(QDragEnterEvent* event) {
-    if (tabs_->currentWidget() == attachmentsTab_ && form_.mode() != FormMode::View && event->mimeData()->hasUrls())
+    if (tabs_->currentWidget() == attachmentsTab_ && !form_.readOnly() && event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
