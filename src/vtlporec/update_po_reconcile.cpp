@@ -37,7 +37,8 @@ void UpdatePOReconcile::reload() {
     for (const PODetail& d : linesOfOrder(s_.store, po_.POID)) {
         ReceiptRow r;
         r.detailId = d.DetailID;
-        std::string id = d.ItemID.clip(), description = d.Description.clip();
+        // The list has room for the first 60 characters of a description.
+        std::string id = d.ItemID.clip(), description = Text<60>(d.Description).clip();
         if (d.TextFlag == 1) {
             const std::string text = d.Text.clip();
             id = "Text";
