@@ -4,9 +4,26 @@
 #include "platform/suite/error_object.h"
 #include "siblings/services/send_to.h"
 #include "vtlpoent/call_out.h"
-#include "vtlpoent/vendor_info.h"
 
 namespace vtl::rec {
+namespace {
+
+// The lines of "&More" ("|" breaks them): the name and address; after an
+// empty line the phone and fax, when either is on file; after another, the
+// contact, when there is one. No empty line is left without a line after it.
+std::string additionalVendorInfo(const APVendor& v) {
+    std::string t = v.VendorName.clip() + "|" + v.Address.clip();
+    if (!v.Address2.blank()) t += "|" + v.Address2.clip();
+    t += "|" + v.City.clip() + ", " + v.State.clip() + "  " + v.Zip.clip();
+    std::string reach;
+    if (!v.Phone.blank()) reach = "Phone: " + v.Phone.clip();
+    if (!v.Fax.blank()) reach += (reach.empty() ? "" : "|") + std::string("Fax:      ") + v.Fax.clip();
+    if (!reach.empty()) t += "||" + reach;
+    if (!v.Contact.blank()) t += "||Contact: " + v.Contact.clip();
+    return t;
+}
+
+}  // namespace
 
 std::vector<std::string> UpdatePOReconcile::headers() {
     return {"ID", "Description", "Qty. Ordered", "Invoiced", "Prior Pack Slip", "This Pack Slip"};
@@ -62,7 +79,7 @@ void UpdatePOReconcile::highlight(int row) {
 
 void UpdatePOReconcile::moreVendorInfo() {
     if (!po_.VendorID) return;
-    s_.ui.tell(ent::vendorInfoText(vendor_), "Additional Vendor Info", ui::Icon::Information);
+    s_.ui.tell(additionalVendorInfo(vendor_), "Additional Vendor Info", ui::Icon::Information);
 }
 
 void UpdatePOReconcile::changeLine() {

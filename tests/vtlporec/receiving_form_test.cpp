@@ -1,5 +1,8 @@
-// The order's receiving window: what its list shows of each line.
+// The order's receiving window: what its list shows of each line, and the
+// vendor's details behind "&More".
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "records/records.h"
 #include "support/test_session.h"
@@ -7,6 +10,7 @@
 
 using namespace vtl;
 using namespace vtl::test;
+using ui::Icon;
 
 namespace {
 
@@ -51,6 +55,16 @@ protected:
         EXPECT_TRUE(f->open());
         return f;
     }
+    // The vendor as changed by `edit`, and the text "&More" shows for it.
+    void expectVendorInfo(const std::function<void(APVendor&)>& edit, const std::string& text) {
+        APVendor v = vendor;
+        edit(v);
+        ASSERT_TRUE(store::Table<APVendor>(s.store()).update(v));
+        auto f = openOrder();
+        s.ui.expectTell(text, "Additional Vendor Info", Icon::Information);
+        f->moreVendorInfo();
+        s.ui.verifyDone();
+    }
 
     TestSession s;
     APVendor vendor;
@@ -90,6 +104,41 @@ TEST_F(ReceivingFormTest, TextLinesShowTextAndTheirTextUpTo30CharactersOrCutTo27
     EXPECT_EQ(f->rows()[1].cells[0], "Text");
     EXPECT_EQ(f->rows()[1].cells[1], "Deliver to the north gate o...");
     EXPECT_EQ(f->rows()[2].cells[1], wide);
+}
+
+TEST_F(ReceivingFormTest, MoreShowsTheVendorWithAnEmptyLineOnlyBeforeWhatFollows) {
+    const auto none = [](APVendor&) {};
+    expectVendorInfo(none, "Ridge Lumber|1 Mill Rd|Salem, OR  97301");
+    expectVendorInfo([](APVendor& v) { v.Address2 = "Suite 4"; },
+                     "Ridge Lumber|1 Mill Rd|Suite 4|Salem, OR  97301");
+    expectVendorInfo([](APVendor& v) { v.Phone = "503-555-0100"; },
+                     "Ridge Lumber|1 Mill Rd|Salem, OR  97301||Phone: 503-555-0100");
+    expectVendorInfo([](APVendor& v) { v.Fax = "503-555-0199"; },
+                     "Ridge Lumber|1 Mill Rd|Salem, OR  97301||Fax:      503-555-0199");
+    expectVendorInfo(
+        [](APVendor& v) {
+            v.Phone = "503-555-0100";
+            v.Fax = "503-555-0199";
+        },
+        "Ridge Lumber|1 Mill Rd|Salem, OR  97301||Phone: 503-555-0100|Fax:      503-555-0199");
+    expectVendorInfo([](APVendor& v) { v.Contact = "Ann Ridge"; },
+                     "Ridge Lumber|1 Mill Rd|Salem, OR  97301||Contact: Ann Ridge");
+    expectVendorInfo(
+        [](APVendor& v) {
+            v.Phone = "503-555-0100";
+            v.Contact = "Ann Ridge";
+        },
+        "Ridge Lumber|1 Mill Rd|Salem, OR  97301||Phone: 503-555-0100||Contact: Ann Ridge");
+    expectVendorInfo(
+        [](APVendor& v) {
+            v.Address2 = "Suite 4";
+            v.City = "Salem   ";
+            v.Phone = "503-555-0100";
+            v.Fax = "503-555-0199";
+            v.Contact = "Ann Ridge";
+        },
+        "Ridge Lumber|1 Mill Rd|Suite 4|Salem, OR  97301||Phone: 503-555-0100|Fax:      503-555-0199||"
+        "Contact: Ann Ridge");
 }
 
 }  // namespace
