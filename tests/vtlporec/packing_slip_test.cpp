@@ -1,9 +1,10 @@
 // Receiving a packing slip: the slip's quantities, the over-receipt check,
-// serial numbers, what a line is charged to, and the stock a stock line
-// brings in.
+// serial numbers, what a line is charged to, and the stock and purchase
+// records a stock line brings in.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "records/records.h"
 #include "support/test_session.h"
@@ -96,6 +97,39 @@ protected:
         INPurch p;
         p.PODetailID = detail;
         return static_cast<int>(store::Table<INPurch>(s.store()).count(INPurch::KeyPODetailID, p, 1));
+    }
+    std::vector<INPurch> purchaseRecords(ULong detail) {
+        std::vector<INPurch> out;
+        INPurch p;
+        p.PODetailID = detail;
+        for (auto c = store::Table<INPurch>(s.store()).scan(INPurch::KeyPODetailID, p, {false, 1, false}); c.next(p);)
+            out.push_back(p);
+        return out;
+    }
+    std::vector<PODetSer> serialList(ULong detail) {
+        std::vector<PODetSer> out;
+        PODetSer r;
+        r.DetailID = detail;
+        for (auto c = store::Table<PODetSer>(s.store()).scan(PODetSer::KeyDetailID, r, {false, 1, false}); c.next(r);)
+            out.push_back(r);
+        return out;
+    }
+    // Each listed serial number of the line has exactly one purchase record:
+    // one unit at the line's price, keyed by serial id.
+    std::map<ULong, INPurch> onePurchasePerSerial(ULong detail) {
+        std::map<ULong, INPurch> bySerial;
+        for (const INPurch& p : purchaseRecords(detail)) {
+            EXPECT_TRUE(bySerial.emplace(p.SerialID, p).second) << "a second record for serial " << p.SerialID;
+            EXPECT_EQ(p.Quantity.toString(), "1.0000") << "serial " << p.SerialID;
+            EXPECT_EQ(p.Cost.toString(), "150.0000") << "serial " << p.SerialID;
+        }
+        const auto listed = serialList(detail);
+        EXPECT_EQ(bySerial.size(), listed.size());
+        for (const PODetSer& r : listed) {
+            EXPECT_NE(r.SerialID, 0u) << r.SerialNo.str();
+            EXPECT_EQ(bySerial.count(r.SerialID), 1u) << r.SerialNo.str();
+        }
+        return bySerial;
     }
     void setStored(ULong id, const std::function<void(PODetail&)>& edit) {
         PODetail d = stored(id);
@@ -190,6 +224,77 @@ TEST_F(PackingSlipTest, MoreSerialNumbersThanUnitsAreRefusedCountingTheEarlierSl
     ASSERT_TRUE(f->deleteSerial(10));
     ASSERT_TRUE(f->ok());
     EXPECT_EQ(stored(line).QtyThisPackSlip.toString(), "6.0000");
+}
+
+TEST_F(PackingSlipTest, SerialUnitsGetOnePurchaseRecordEachAndOnesOnFileTakeTheUnitPrice) {
+    setStored(saws, [](PODetail& d) {
+        d.LocationID = "MAIN";
+        d.BinID = "B2";
+    });
+    // S-1 came in before: its serial record and a purchase record of this
+    // line are on file, the purchase at an older cost.
+    INSerial known;
+    known.SerialNo = "S-1";
+    ASSERT_TRUE(store::Table<INSerial>(s.store()).insert(known));
+    PODetSer listed;
+    listed.DetailID = saws;
+    listed.SerialNo = "S-1";
+    listed.SerialID = known.SerialID;
+    ASSERT_TRUE(store::Table<PODetSer>(s.store()).insert(listed));
+    INPurch earlier;
+    earlier.ItemID = "SAW";
+    earlier.SerialID = known.SerialID;
+    earlier.LocationID = "YARD";
+    earlier.Quantity = Quantity(1);
+    earlier.Cost = *Decimal<15, 4>::parse("99");
+    earlier.PODetailID = saws;
+    ASSERT_TRUE(store::Table<INPurch>(s.store()).insert(earlier));
+
+    auto f = lineForm(saws);
+    f->setQtyThisPackSlip(Quantity(3));
+    ASSERT_TRUE(f->insertSerial("S-2"));
+    ASSERT_TRUE(f->insertSerial("S-3"));
+    ASSERT_TRUE(f->ok());
+
+    auto bySerial = onePurchasePerSerial(saws);
+    ASSERT_EQ(bySerial.size(), 3u);
+    const INPurch& kept = bySerial[known.SerialID];
+    EXPECT_EQ(kept.RecordID, earlier.RecordID);
+    EXPECT_EQ(kept.LocationID, "YARD") << "only the cost of a record on file is set";
+    for (const PODetSer& r : serialList(saws)) {
+        if (r.SerialID == known.SerialID) continue;
+        const INPurch& added = bySerial[r.SerialID];
+        EXPECT_EQ(added.ItemID, "SAW");
+        EXPECT_EQ(added.UnitName, "EA");
+        EXPECT_EQ(added.UnitPrice, 150.0);
+        EXPECT_EQ(added.LocationID, "MAIN");
+        EXPECT_EQ(added.BinID, "B2");
+        EXPECT_EQ(added.PODetailID, saws);
+    }
+}
+
+TEST_F(PackingSlipTest, ConfirmingASerialLineAgainNeitherDoublesNorMergesItsPurchaseRecords) {
+    const ULong line = addLine("Inventory", "SAW", "EA", 5, 150);
+    auto first = lineForm(line);
+    first->setQtyThisPackSlip(Quantity(2));
+    ASSERT_TRUE(first->insertSerial("S-1"));
+    ASSERT_TRUE(first->insertSerial("S-2"));
+    ASSERT_TRUE(first->ok());
+    EXPECT_EQ(onePurchasePerSerial(line).size(), 2u);
+
+    // Two more on the same slip: the two on file are not written again.
+    auto more = lineForm(line);
+    more->setQtyThisPackSlip(Quantity(4));
+    ASSERT_TRUE(more->insertSerial("S-3"));
+    ASSERT_TRUE(more->insertSerial("S-4"));
+    ASSERT_TRUE(more->ok());
+    EXPECT_EQ(onePurchasePerSerial(line).size(), 4u);
+
+    // Opened and confirmed as it is.
+    auto same = lineForm(line);
+    ASSERT_TRUE(same->ok());
+    EXPECT_EQ(onePurchasePerSerial(line).size(), 4u);
+    EXPECT_EQ(item("SAW").OnHand.toString(), "4.0000");
 }
 
 TEST_F(PackingSlipTest, OneSerializedUnitNeedsItsSerialNumber) {
