@@ -1,6 +1,6 @@
 #pragma once
 // The vendor's name, address, phone, fax and contact as one message ("|"
-// breaks the lines), for the "more vendor info" buttons.
+// breaks the lines), for the purchase-order form's "More Vendor Info" button.
 #include <string>
 
 #include "records/records.h"

@@ -299,6 +299,13 @@ void ReconcilePODetail::postStock(const Quantity& delta) {
 }
 
 void ReconcilePODetail::purchaseRecords(double factor) {
+    // Serialized units received more than one at a time have a record per
+    // serial number; taken for the line's one record, the first of them
+    // would lose its serial number to the line's total.
+    if (serialized_ && line_.QtyThisPackSlip + line_.QtyRcvdNotInvoiced > Quantity(1)) {
+        perSerialPurchases();
+        return;
+    }
     store::Table<INPurch> purchases(s_.store);
     INPurch p;
     p.PODetailID = line_.DetailID;

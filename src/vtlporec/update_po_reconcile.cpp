@@ -5,9 +5,31 @@
 #include "siblings/services/send_to.h"
 #include "vtlpoent/call_out.h"
 #include "vtlpoent/posting.h"
-#include "vtlpoent/vendor_info.h"
 
 namespace vtl::rec {
+namespace {
+
+// The lines of "&More", "|" between them: name, address, the second
+// address line when there is one, city, state and zip; an empty line; the
+// phone and the fax, each only when on file; and, when a contact is on file,
+// an empty line and the contact. No other empty line.
+std::string additionalVendorInfo(const APVendor& v) {
+    std::vector<std::string> lines = {v.VendorName.clip(), v.Address.clip()};
+    if (!v.Address2.blank()) lines.push_back(v.Address2.clip());
+    lines.push_back(v.City.clip() + ", " + v.State.clip() + "  " + v.Zip.clip());
+    lines.emplace_back();
+    if (!v.Phone.blank()) lines.push_back("Phone: " + v.Phone.clip());
+    if (!v.Fax.blank()) lines.push_back("Fax:      " + v.Fax.clip());
+    if (!v.Contact.blank()) {
+        lines.emplace_back();
+        lines.push_back("Contact: " + v.Contact.clip());
+    }
+    std::string t;
+    for (std::size_t i = 0; i < lines.size(); ++i) t += (i ? "|" : "") + lines[i];
+    return t;
+}
+
+}  // namespace
 
 std::vector<std::string> UpdatePOReconcile::headers() {
     return {"ID", "Description", "Qty. Ordered", "Invoiced", "Prior Pack Slip", "This Pack Slip"};
@@ -42,7 +64,8 @@ void UpdatePOReconcile::reload() {
     for (const PODetail& d : linesOfOrder(s_.store, po_.POID)) {
         ReceiptRow r;
         r.detailId = d.DetailID;
-        std::string id = d.ItemID.clip(), description = d.Description.clip();
+        // The list has room for the first 60 characters of a description.
+        std::string id = d.ItemID.clip(), description = Text<60>(d.Description).clip();
         if (d.TextFlag == 1) {
             const std::string text = d.Text.clip();
             id = "Text";
@@ -66,7 +89,7 @@ void UpdatePOReconcile::highlight(int row) {
 
 void UpdatePOReconcile::moreVendorInfo() {
     if (!po_.VendorID) return;
-    s_.ui.tell(ent::vendorInfoText(vendor_), "Additional Vendor Info", ui::Icon::Information);
+    s_.ui.tell(additionalVendorInfo(vendor_), "Additional Vendor Info", ui::Icon::Information);
 }
 
 void UpdatePOReconcile::changeLine() {

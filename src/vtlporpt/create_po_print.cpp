@@ -146,7 +146,8 @@ void CreatePOPrint::generate() {
     POMaster po;
     po.PONumber = from;
     for (auto c = store::Table<POMaster>(s_.store).scan(POMaster::KeyPONumber, po); c.next(po);) {
-        if (ranged && po.PONumber.clip() > to) break;
+        // A blank upper number leaves the range open at the top.
+        if (ranged && !to.empty() && po.PONumber.clip() > to) break;
         if (condition == "U" && printed(po.PrintFlag)) continue;
         if (condition == "P" && !printed(po.PrintFlag)) continue;
         chosen.push_back(po.POID);

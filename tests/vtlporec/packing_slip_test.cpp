@@ -1,9 +1,14 @@
 // Receiving a packing slip: the slip's quantities, the over-receipt check,
-// serial numbers, and the stock a stock line brings in.
+// serial numbers, what a line is charged to, and the stock and purchase
+// records a stock line brings in.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
 
 #include "records/records.h"
 #include "support/test_session.h"
+#include "vtlpoent/posting.h"
 #include "vtlporec/procedures.h"
 #include "vtlporec/reconcile_po_detail.h"
 #include "vtlporec/update_po_reconcile.h"
@@ -94,6 +99,44 @@ protected:
         p.PODetailID = detail;
         return static_cast<int>(store::Table<INPurch>(s.store()).count(INPurch::KeyPODetailID, p, 1));
     }
+    std::vector<INPurch> purchaseRecords(ULong detail) {
+        std::vector<INPurch> out;
+        INPurch p;
+        p.PODetailID = detail;
+        for (auto c = store::Table<INPurch>(s.store()).scan(INPurch::KeyPODetailID, p, {false, 1, false}); c.next(p);)
+            out.push_back(p);
+        return out;
+    }
+    std::vector<PODetSer> serialList(ULong detail) {
+        std::vector<PODetSer> out;
+        PODetSer r;
+        r.DetailID = detail;
+        for (auto c = store::Table<PODetSer>(s.store()).scan(PODetSer::KeyDetailID, r, {false, 1, false}); c.next(r);)
+            out.push_back(r);
+        return out;
+    }
+    // Each listed serial number of the line has exactly one purchase record:
+    // one unit at the line's price, keyed by serial id.
+    std::map<ULong, INPurch> onePurchasePerSerial(ULong detail) {
+        std::map<ULong, INPurch> bySerial;
+        for (const INPurch& p : purchaseRecords(detail)) {
+            EXPECT_TRUE(bySerial.emplace(p.SerialID, p).second) << "a second record for serial " << p.SerialID;
+            EXPECT_EQ(p.Quantity.toString(), "1.0000") << "serial " << p.SerialID;
+            EXPECT_EQ(p.Cost.toString(), "150.0000") << "serial " << p.SerialID;
+        }
+        const auto listed = serialList(detail);
+        EXPECT_EQ(bySerial.size(), listed.size());
+        for (const PODetSer& r : listed) {
+            EXPECT_NE(r.SerialID, 0u) << r.SerialNo.str();
+            EXPECT_EQ(bySerial.count(r.SerialID), 1u) << r.SerialNo.str();
+        }
+        return bySerial;
+    }
+    void setStored(ULong id, const std::function<void(PODetail&)>& edit) {
+        PODetail d = stored(id);
+        edit(d);
+        ASSERT_TRUE(store::Table<PODetail>(s.store()).update(d));
+    }
 
     TestSession s;
     ULong poid = 0, lumber = 0, saws = 0;
@@ -162,6 +205,99 @@ TEST_F(PackingSlipTest, SerialNumbersAreCountedAgainstTheUnitsReceived) {
     EXPECT_EQ(item("SAW").OnHand.toString(), "3.0000");
 }
 
+TEST_F(PackingSlipTest, MoreSerialNumbersThanUnitsAreRefusedCountingTheEarlierSlips) {
+    const ULong line = addLine("Inventory", "SAW", "EA", 12, 150, 12);
+    setStored(line, [](PODetail& d) { d.QtyRcvdNotInvoiced = Quantity(4); });
+    auto f = lineForm(line);
+    f->setQtyThisPackSlip(Quantity(6));
+    for (int i = 1; i <= 11; ++i) ASSERT_TRUE(f->insertSerial("S-" + std::to_string(i)));
+    const int beeps = s.ui.beeps();
+    s.ui.expectTell("You must supply only one serial number for each of the 10 units received.",
+                    "Too Many Serial Numbers", Icon::Information);
+    EXPECT_FALSE(f->ok());
+    EXPECT_EQ(s.ui.beeps(), beeps + 1);
+    EXPECT_EQ(f->focusField(), "QtyThisPackSlip");
+    EXPECT_FALSE(f->done());
+    EXPECT_TRUE(stored(line).QtyThisPackSlip.isZero()) << "a refused check keeps nothing";
+    EXPECT_EQ(store::Table<INSerial>(s.store()).count(), 0);
+    EXPECT_EQ(purchases(line), 0);
+
+    ASSERT_TRUE(f->deleteSerial(10));
+    ASSERT_TRUE(f->ok());
+    EXPECT_EQ(stored(line).QtyThisPackSlip.toString(), "6.0000");
+}
+
+TEST_F(PackingSlipTest, SerialUnitsGetOnePurchaseRecordEachAndOnesOnFileTakeTheUnitPrice) {
+    setStored(saws, [](PODetail& d) {
+        d.LocationID = "MAIN";
+        d.BinID = "B2";
+    });
+    // S-1 came in before: its serial record and a purchase record of this
+    // line are on file, the purchase at an older cost.
+    INSerial known;
+    known.SerialNo = "S-1";
+    ASSERT_TRUE(store::Table<INSerial>(s.store()).insert(known));
+    PODetSer listed;
+    listed.DetailID = saws;
+    listed.SerialNo = "S-1";
+    listed.SerialID = known.SerialID;
+    ASSERT_TRUE(store::Table<PODetSer>(s.store()).insert(listed));
+    INPurch earlier;
+    earlier.ItemID = "SAW";
+    earlier.SerialID = known.SerialID;
+    earlier.LocationID = "YARD";
+    earlier.Quantity = Quantity(1);
+    earlier.Cost = *Decimal<15, 4>::parse("99");
+    earlier.PODetailID = saws;
+    ASSERT_TRUE(store::Table<INPurch>(s.store()).insert(earlier));
+
+    auto f = lineForm(saws);
+    f->setQtyThisPackSlip(Quantity(3));
+    ASSERT_TRUE(f->insertSerial("S-2"));
+    ASSERT_TRUE(f->insertSerial("S-3"));
+    ASSERT_TRUE(f->ok());
+
+    auto bySerial = onePurchasePerSerial(saws);
+    ASSERT_EQ(bySerial.size(), 3u);
+    const INPurch& kept = bySerial[known.SerialID];
+    EXPECT_EQ(kept.RecordID, earlier.RecordID);
+    EXPECT_EQ(kept.LocationID, "YARD") << "only the cost of a record on file is set";
+    for (const PODetSer& r : serialList(saws)) {
+        if (r.SerialID == known.SerialID) continue;
+        const INPurch& added = bySerial[r.SerialID];
+        EXPECT_EQ(added.ItemID, "SAW");
+        EXPECT_EQ(added.UnitName, "EA");
+        EXPECT_EQ(added.UnitPrice, 150.0);
+        EXPECT_EQ(added.LocationID, "MAIN");
+        EXPECT_EQ(added.BinID, "B2");
+        EXPECT_EQ(added.PODetailID, saws);
+    }
+}
+
+TEST_F(PackingSlipTest, ConfirmingASerialLineAgainNeitherDoublesNorMergesItsPurchaseRecords) {
+    const ULong line = addLine("Inventory", "SAW", "EA", 5, 150, 5);
+    auto first = lineForm(line);
+    first->setQtyThisPackSlip(Quantity(2));
+    ASSERT_TRUE(first->insertSerial("S-1"));
+    ASSERT_TRUE(first->insertSerial("S-2"));
+    ASSERT_TRUE(first->ok());
+    EXPECT_EQ(onePurchasePerSerial(line).size(), 2u);
+
+    // Two more on the same slip: the two on file are not written again.
+    auto more = lineForm(line);
+    more->setQtyThisPackSlip(Quantity(4));
+    ASSERT_TRUE(more->insertSerial("S-3"));
+    ASSERT_TRUE(more->insertSerial("S-4"));
+    ASSERT_TRUE(more->ok());
+    EXPECT_EQ(onePurchasePerSerial(line).size(), 4u);
+
+    // Opened and confirmed as it is.
+    auto same = lineForm(line);
+    ASSERT_TRUE(same->ok());
+    EXPECT_EQ(onePurchasePerSerial(line).size(), 4u);
+    EXPECT_EQ(item("SAW").OnHand.toString(), "4.0000");
+}
+
 TEST_F(PackingSlipTest, OneSerializedUnitNeedsItsSerialNumber) {
     auto f = lineForm(saws);
     f->setQtyThisPackSlip(Quantity(1));
@@ -176,6 +312,76 @@ TEST_F(PackingSlipTest, OneSerializedUnitNeedsItsSerialNumber) {
     serial.SerialID = stored(saws).SerialID;
     ASSERT_TRUE(store::Table<INSerial>(s.store()).fetch(INSerial::KeySerialID, serial));
     EXPECT_EQ(serial.SerialNo, "SN-77");
+}
+
+TEST_F(PackingSlipTest, ALineNamesWhatItIsChargedToOrNothingWhenItsCodeIsNotOnFile) {
+    s.globals.CostCodeLen = 6;
+    GLMaster g;
+    g.Account = "5100";
+    g.Description = "Small Tools";
+    ASSERT_TRUE(store::Table<GLMaster>(s.store()).insert(g));
+    JCHeader job;
+    job.JobID = "2502";
+    job.JobName = "Salmon Creek Duplexes";
+    ASSERT_TRUE(store::Table<JCHeader>(s.store()).insert(job));
+    const auto addCode = [&](const char* jobId, const char* code, const char* description) {
+        JCCost c;
+        c.JobID = jobId;
+        c.CostCode = code;
+        c.RecordID = ent::costRecordKey(jobId, code, 6);
+        c.Description = description;
+        ASSERT_TRUE(store::Table<JCCost>(s.store()).insert(c));
+    };
+    addCode("2502", "010100LAB ", "Framing Labor");
+    addCode("2600", "020000MAT ", "Concrete");  // another job's code
+    EQHeader excavator;
+    excavator.EquipmentID = "EX-12";
+    excavator.EquipmentName = "Excavator 12";
+    ASSERT_TRUE(store::Table<EQHeader>(s.store()).insert(excavator));
+    const auto addCategory = [&](const char* equipment, const char* category, const char* description) {
+        EQCost c;
+        c.EquipmentID = equipment;
+        c.CostCategory = category;
+        c.Description = description;
+        ASSERT_TRUE(store::Table<EQCost>(s.store()).insert(c));
+    };
+    addCategory("EX-12", "FUEL", "Fuel and Oil");
+    addCategory("EX-14", "REPAIR", "Repairs");  // another machine's category
+
+    const auto charged = [&](const char* type, const std::function<void(PODetail&)>& to) {
+        const ULong id = addLine(type, "", "EA", 1, 10, 0);
+        setStored(id, to);
+        auto f = lineForm(id);
+        return std::pair<std::string, std::string>(f->distribution1(), f->distribution2());
+    };
+    using Lines = std::pair<std::string, std::string>;
+    EXPECT_EQ(charged("G/L Account", [](PODetail& d) { d.Account = "5100"; }),
+              (Lines{"Account 5100 (Small Tools)", ""}));
+    EXPECT_EQ(charged("G/L Account", [](PODetail& d) { d.Account = "5999"; }), (Lines{"", ""}));
+    EXPECT_EQ(charged("Job",
+                      [](PODetail& d) {
+                          d.JobID = "2502";
+                          d.CostCode = "010100LAB ";
+                      }),
+              (Lines{"Job 2502 (Salmon Creek Duplexes)", "Cost Code 010100LAB (Framing Labor)"}));
+    EXPECT_EQ(charged("Job",
+                      [](PODetail& d) {
+                          d.JobID = "2502";
+                          d.CostCode = "020000MAT ";
+                      }),
+              (Lines{"", ""}));
+    EXPECT_EQ(charged("Equipment",
+                      [](PODetail& d) {
+                          d.EquipmentID = "EX-12";
+                          d.CostCategory = "FUEL";
+                      }),
+              (Lines{"Equipment EX-12 (Excavator 12)", "Cost Category FUEL (Fuel and Oil)"}));
+    EXPECT_EQ(charged("Equipment",
+                      [](PODetail& d) {
+                          d.EquipmentID = "EX-12";
+                          d.CostCategory = "REPAIR";
+                      }),
+              (Lines{"", ""}));
 }
 
 TEST_F(PackingSlipTest, ClosingTheOrderEndsTheSlipEvenOnCancel) {

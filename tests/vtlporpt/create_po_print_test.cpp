@@ -2,6 +2,8 @@
 // printed flags, the address blocks, the blank form and the sample.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "records/records.h"
 #include "support/test_session.h"
 #include "vtlporpt/create_po_print.h"
@@ -159,6 +161,32 @@ TEST_F(PrintWorkTest, RenumberingAllAndTheRangeOfNumbers) {
     EXPECT_EQ(order(a).PONumber, "A-1") << "before the range";
     EXPECT_EQ(order(b).PONumber, "7");
     EXPECT_EQ(order(c).PONumber, "8");
+}
+
+TEST_F(PrintWorkTest, ABlankUpperPONumberLeavesTheRangeOpenAtTheTop) {
+    const ULong a = addOrder("A-1"), b = addOrder("B-1"), z = addOrder("Z-9"), unnumbered = addOrder("");
+    POLimits l;
+    l.LimitID = limitsId;
+    ASSERT_TRUE(store::Table<POLimits>(s.store()).fetch(POLimits::KeyLimitID, l));
+    l.SelectedPONumbers = 1;
+    l.POFrom = "B";
+    l.POTo = "";
+    ASSERT_TRUE(store::Table<POLimits>(s.store()).update(l));
+    shared().options.assignPONumber = "N";
+    run(0);
+    std::vector<ULong> chosen;
+    for (const POPrint& r : rowsOf("JDL")) chosen.push_back(r.POID);
+    std::sort(chosen.begin(), chosen.end());
+    EXPECT_EQ(chosen, (std::vector<ULong>{b, z}));
+    EXPECT_EQ(order(a).PrintFlag, "");
+    EXPECT_EQ(order(unnumbered).PrintFlag, "") << "a blank number is below any lower limit";
+
+    // Both limits blank: every order.
+    l.POFrom = "";
+    ASSERT_TRUE(store::Table<POLimits>(s.store()).update(l));
+    shared().options.printCondition = "All";
+    run(0);
+    EXPECT_EQ(rowsOf("JDL").size(), 4u);
 }
 
 TEST_F(PrintWorkTest, ASingleOrderWithoutANumberIsNotNumberedZero) {
