@@ -1,4 +1,6 @@
 // vtlpo: the module's batch tool.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,5 +9,5 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return vtl::cli::run(args, std::cout, std::cerr);
+    return vtl::cli::run(args, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
 }

@@ -1,6 +1,7 @@
 #include "commands/cli.h"
 
 #include "commands/dump.h"
+#include "commands/figures.h"
 #include "commands/init.h"
 #include "commands/summary.h"
 #include "records/database.h"
@@ -11,13 +12,18 @@ namespace {
 const char* kUsage =
     "usage: vtlpo init --data DIR [--demo]     create a data folder (empty, or with the demo company)\n"
     "       vtlpo dump FILE --data DIR         print one record file as CSV\n"
-    "       vtlpo summary --data DIR           print what a data folder holds\n";
+    "       vtlpo summary --data DIR           print what a data folder holds\n"
+    "       vtlpo check --data DIR             list where committed costs, on-order quantities and\n"
+    "                                          orders disagree with the purchase-order lines\n"
+    "       vtlpo recalc --data DIR [--on-order]\n"
+    "                                          rebuild committed costs (and on-order quantities)\n";
 
 struct Parsed {
     std::string command;
     std::vector<std::string> positional;
     std::string data;
     bool demo = false;
+    bool onOrder = false;
     std::string problem;
 };
 
@@ -33,6 +39,8 @@ Parsed parse(const std::vector<std::string>& args) {
             p.data = args[++i];
         } else if (a == "--demo") {
             p.demo = true;
+        } else if (a == "--on-order") {
+            p.onOrder = true;
         } else if (a.rfind("--", 0) == 0) {
             p.problem = "unknown option " + a;
             return p;
@@ -47,7 +55,7 @@ Parsed parse(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal) {
     Parsed p = parse(args);
     if (!p.problem.empty()) {
         err << "vtlpo: " << p.problem << "\n" << kUsage;
@@ -72,6 +80,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << summarize(*db.store);
         return 0;
     }
+    if (p.command == "check" && p.positional.empty()) return checkCommand(p.data, out, err, terminal);
+    if (p.command == "recalc" && p.positional.empty()) return recalcCommand(p.data, p.onOrder, out, err, terminal);
     err << "vtlpo: cannot understand \"" << p.command << "\" with these arguments\n" << kUsage;
     return 2;
 }

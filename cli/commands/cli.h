@@ -8,6 +8,7 @@
 namespace vtl::cli {
 
 // Runs one command line (without the program name); returns the exit code.
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// `terminal` says a person watches the error stream (progress lines).
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal = false);
 
 }  // namespace vtl::cli

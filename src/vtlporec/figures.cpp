@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <unordered_set>
 
 #include "records/reconciliation.h"
@@ -190,11 +191,18 @@ store::Status rebuildFigures(store::Store& store, int costCodeLen, const Rebuild
     return tx.commit();
 }
 
-store::Status checkFigures(store::Store& store, int costCodeLen, CheckResult& result, const Progress& progress) {
+store::Status checkFigures(store::Store& store, int costCodeLen, CheckResult& result, const Progress& progress,
+                           bool waitForWriters) {
     result = CheckResult();
-    // One moment's data: no other program is half way through a change.
-    store::Transaction tx(store);
-    if (!tx.status()) return tx.status();
+    std::optional<store::Transaction> locked;
+    std::optional<store::ReadTransaction> snapshot;
+    if (waitForWriters) {
+        locked.emplace(store);
+        if (!locked->status()) return locked->status();
+    } else {
+        snapshot.emplace(store);
+        if (!snapshot->status()) return snapshot->status();
+    }
     Percent percent(progress, store::Table<PODetail>(store).count());
     ExpectedFigures expected;
     std::string error;
@@ -260,7 +268,7 @@ store::Status checkFigures(store::Store& store, int costCodeLen, CheckResult& re
         return store::Status::failure(error);
     for (const auto& [number, n] : numbers)
         if (n > 1) result.differences.push_back({Kind::PONumberTwice, number, std::to_string(n), "1", ""});
-    tx.rollback();
+    if (locked) locked->rollback();
     if (progress) progress(100);
     return store::Status::success();
 }

@@ -73,6 +73,10 @@ struct CheckResult {
 // Reads only. Compares every cost code's and item's figure with its rule,
 // and finds lines without an order, PO numbers used by more than one order,
 // and orders whose state or open-order fields disagree with their lines.
-store::Status checkFigures(store::Store& store, int costCodeLen, CheckResult& result, const Progress& progress = {});
+// With `waitForWriters` it reads after taking the write lock (and gives up
+// when another program holds it past the store's wait), so no program is
+// half way through a change; without, it reads one moment's data as it is.
+store::Status checkFigures(store::Store& store, int costCodeLen, CheckResult& result, const Progress& progress = {},
+                           bool waitForWriters = true);
 
 }  // namespace vtl::rec

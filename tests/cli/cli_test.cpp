@@ -1,6 +1,7 @@
 // The batch tool end to end: init, dump and the one-line errors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -111,4 +112,72 @@ TEST(Cli, BadInputGetsOneLineAndTouchesNothing) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "vtlpo: " + dir.file("plain.txt") + ": not a folder\n");
     EXPECT_EQ(dir.read("plain.txt"), "x");
+}
+
+// The demo company agrees with its lines; a figure planted wrong is found,
+// named, and mended by recalc (on-order quantities only when asked).
+TEST(Cli, CheckFindsAPlantedDifferenceAndRecalcMendsIt) {
+    test::TempDir dir;
+    const std::string data = dir.file("data");
+    ASSERT_EQ(vtlpo({"init", "--data", data, "--demo"}).code, 0);
+    Result clean = vtlpo({"check", "--data", data});
+    EXPECT_EQ(clean.code, 0) << clean.out;
+    EXPECT_NE(clean.out.find(": all agree"), std::string::npos) << clean.out;
+
+    std::string cost, item;
+    {
+        auto db = openDataFolder(data);
+        ASSERT_TRUE(db) << db.error;
+        JCCost c;
+        for (auto cur = store::Table<JCCost>(*db.store).all(JCCost::KeyRecordID); cur.next(c);)
+            if (!c.Committed.isZero()) break;
+        c.Committed += *Money::parse("123.45");
+        ASSERT_TRUE(store::Table<JCCost>(*db.store).update(c));
+        cost = c.RecordID.clip();
+        INMaster m;
+        ASSERT_TRUE(store::Table<INMaster>(*db.store).all(INMaster::KeyItemID).next(m));
+        m.OnOrder += Quantity(7);
+        ASSERT_TRUE(store::Table<INMaster>(*db.store).update(m));
+        item = m.ItemID.clip();
+    }
+    Result found = vtlpo({"check", "--data", data});
+    EXPECT_EQ(found.code, 1);
+    EXPECT_NE(found.out.find("committed  cost code \"" + cost + "\""), std::string::npos) << found.out;
+    EXPECT_NE(found.out.find("difference 123.45"), std::string::npos) << found.out;
+    EXPECT_NE(found.out.find("on order   item \"" + item + "\""), std::string::npos) << found.out;
+    EXPECT_NE(found.out.find(": 2 differences"), std::string::npos) << found.out;
+
+    Result rebuilt = vtlpo({"recalc", "--data", data});
+    EXPECT_EQ(rebuilt.code, 0) << rebuilt.err;
+    EXPECT_NE(rebuilt.out.find("1 cost code and"), std::string::npos) << rebuilt.out;
+    Result onOrderLeft = vtlpo({"check", "--data", data});
+    EXPECT_EQ(onOrderLeft.code, 1);
+    EXPECT_EQ(onOrderLeft.out.find("committed"), std::string::npos) << onOrderLeft.out;
+    EXPECT_EQ(vtlpo({"recalc", "--on-order", "--data", data}).code, 0);
+    EXPECT_EQ(vtlpo({"check", "--data", data}).code, 0);
+}
+
+// Another program holds the folder past the store's wait: one clear line,
+// and nothing rebuilt or checked.
+TEST(Cli, CheckAndRecalcRefuseAFolderAnotherProgramIsWritingTo) {
+    test::TempDir dir;
+    const std::string data = dir.file("data");
+    ASSERT_EQ(vtlpo({"init", "--data", data, "--demo"}).code, 0);
+    auto other = openDataFolder(data);
+    ASSERT_TRUE(other) << other.error;
+    JCCost c;
+    ASSERT_TRUE(store::Table<JCCost>(*other.store).all(JCCost::KeyRecordID).next(c));
+    c.Committed += Money(1);
+    store::Transaction held(*other.store);
+    ASSERT_TRUE(held.status());
+    ASSERT_TRUE(store::Table<JCCost>(*other.store).update(c));
+    for (const char* command : {"check", "recalc"}) {
+        Result r = vtlpo({command, "--data", data});
+        EXPECT_NE(r.code, 0) << command;
+        EXPECT_NE(r.err.find("another program is writing to this data folder"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    held.rollback();
+    EXPECT_EQ(vtlpo({"check", "--data", data}).code, 0);
+    EXPECT_EQ(vtlpo({"check", "--data", dir.file("nowhere")}).code, 2);
 }

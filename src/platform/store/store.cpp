@@ -442,6 +442,24 @@ Transaction::Transaction(Store& store) : store_(store) {
     if (!open_) status_ = Status::failure(c.error());
 }
 
+ReadTransaction::ReadTransaction(Store& store) : store_(store) {
+    Connection& c = store_.connection();
+    if (c.inTransaction()) return;  // the caller's transaction already holds one moment
+    open_ = c.exec("BEGIN");
+    // The snapshot is taken by the first read.
+    if (open_) {
+        auto st = c.prepare("SELECT count(*) FROM sqlite_master");
+        st.step();
+        if (st.failed()) status_ = Status::failure(c.error());
+    } else {
+        status_ = Status::failure(c.error());
+    }
+}
+
+ReadTransaction::~ReadTransaction() {
+    if (open_) store_.connection().exec("ROLLBACK");
+}
+
 Transaction::~Transaction() {
     if (open_) rollback();
 }

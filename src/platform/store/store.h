@@ -184,6 +184,23 @@ private:
     bool open_ = false;
 };
 
+// Reads one moment's data without taking the write lock: other programs go
+// on writing, and what they commit meanwhile is not seen. Ends on
+// destruction; it never writes.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Store& store);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+    const Status& status() const { return status_; }
+
+private:
+    Store& store_;
+    Status status_;
+    bool open_ = false;
+};
+
 // The untyped operations on one record file; Table<R> gives them types.
 class TableCore {
 public:
