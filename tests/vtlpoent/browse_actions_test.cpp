@@ -280,3 +280,33 @@ TEST_F(BrowseTest, AProcedureNotInstalledYetIsNamedNotSkipped) {
     br.import();
     EXPECT_EQ(br.rowCount(), 1);
 }
+
+// The order's header cannot be deleted: its figures, notes, attachments
+// and log entry stay as they were, and the clerk is told.
+TEST_F(BrowseTest, AFailedDeleteChangesNothingAndSaysSo) {
+    s.globals.LogUserActivity = 2;
+    POMaster a = addOrder("1001", 7);
+    addJobLine(a, "10", 25.0);
+    addNailLine(a, "3");
+    post(a);
+    Notes note;
+    note.Filename = "POMaster";
+    note.EntityID = std::to_string(a.POID);
+    ASSERT_TRUE(store::Table<Notes>(s.store()).insert(note));
+    ASSERT_TRUE(s.store().connection().exec(
+        "CREATE TRIGGER refuse BEFORE DELETE ON POMaster BEGIN SELECT RAISE(ABORT, 'Record locked'); END"));
+    suite::ProcedureName named(s.errors, "BrowsePOMaster");
+    BrowsePOMaster br(*s);
+    br.open();
+    s.ui.expectAsk("Are you sure you want to delete the highlighted Purchase Order?", "Confirm Delete", "&Yes|&No",
+                   Icon::Warning)
+        .answer(1);
+    s.ui.expectTell("Record locked Deleting POMaster", "BrowsePOMaster", Icon::Error);
+    br.deleteRecords();
+    EXPECT_TRUE(exists(a.POID));
+    EXPECT_EQ(committed(), "250.00");
+    EXPECT_EQ(onOrder(), "150.0000");
+    EXPECT_EQ(store::Table<Notes>(s.store()).count(), 1);
+    EXPECT_EQ(store::Table<UserLog>(s.store()).count(), 0);
+    EXPECT_EQ(linesOfOrder(s.store(), a.POID).size(), 2u);
+}

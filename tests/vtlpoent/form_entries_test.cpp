@@ -255,3 +255,46 @@ TEST_F(FormTest, MoreVendorInfoAndAVendorChosenOnALine) {
     f->moreVendorInfo();
     f->cancel();
 }
+
+// Another vendor's unit for an item orders another number of stocking
+// units: the reset price takes the unit's stocking quantity with it.
+TEST_F(FormTest, APriceResetToAnotherUnitRecomputesTheStockingQuantity) {
+    INMaster nail;
+    nail.ItemID = "NAIL";
+    nail.StockUnit = "EA";
+    ASSERT_TRUE(store::Table<INMaster>(s.store()).insert(nail));
+    INCnvrt box;
+    box.ItemID = "NAIL";
+    box.UnitName = "BOX";
+    box.Factor = 50;
+    ASSERT_TRUE(store::Table<INCnvrt>(s.store()).insert(box));
+    INVendor p;
+    p.ItemID = "NAIL";
+    p.VendorID = 7;
+    p.UnitName = "BOX";
+    p.Price = *Decimal<15, 4>::parse("20");
+    ASSERT_TRUE(store::Table<INVendor>(s.store()).insert(p));
+    PODetail d;
+    d.DetailType = "Inventory";
+    d.ItemID = "NAIL";
+    d.UnitName = "EA";
+    d.QtyOrdered = Quantity(4);
+    d.UnitPrice = 0.5;
+    d.TotalAmount = Money(2);
+    d.INVQuantity = Quantity(4);
+    POMaster po = addOrder("1001", 123, {d});
+    post(po);
+    auto f = openForm(suite::Request::Change, po.POID);
+    s.ui.expectAsk("Do you want to reset item pricing using this vendor's prices?", "Confirm Price Change",
+                   "&Yes|&No", Icon::Question)
+        .answer(1);
+    ASSERT_TRUE(f->enterVendor("7"));
+    EXPECT_EQ(f->lines()[0].UnitName, "BOX");
+    EXPECT_EQ(f->lines()[0].INVQuantity.toString(), "200.0000");
+    EXPECT_EQ(f->lines()[0].ConversionID, box.ConversionID);
+    EXPECT_TRUE(f->ok());
+    INMaster after;
+    after.ItemID = "NAIL";
+    ASSERT_TRUE(store::Table<INMaster>(s.store()).fetch(INMaster::KeyItemID, after));
+    EXPECT_EQ(after.OnOrder.toString(), "200.0000");
+}

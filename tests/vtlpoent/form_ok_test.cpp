@@ -305,3 +305,28 @@ TEST_F(FormTest, ALookUpCancelledOnOkKeepsTheFormOpenAndPostsNothing) {
     EXPECT_EQ(committed(), "90.00");
     EXPECT_EQ(stored(po.POID).DefaultJob, "J100");
 }
+
+// An order opened View Only keeps every line, place, tax switch and figure.
+TEST_F(FormTest, AViewOnlyOrderWritesNothingWhateverIsPressed) {
+    POMaster po = addOrder("1001", 123, {jobLine("J100", 40), jobLine("J100", 25)});
+    post(po);
+    const auto lines = storedOrder(po.POID);
+    s.module.viewOnly = true;
+    auto f = openForm(suite::Request::Change, po.POID);
+    EXPECT_TRUE(f->readOnly());
+    EXPECT_FALSE(f->linesEditable());
+    f->highlight(0);
+    f->deleteLine();
+    f->moveToBottom();
+    f->setTaxable(true);
+    f->insertLine();
+    f->changeLine();
+    EXPECT_EQ(lineFormCalls, 0);
+    EXPECT_EQ(f->rows().size(), 2u);
+    EXPECT_FALSE(f->ok());
+    f->cancel();
+    s.module.viewOnly = false;
+    EXPECT_EQ(storedOrder(po.POID), lines);
+    EXPECT_EQ(committed(), "65.00");
+    for (const PODetail& d : linesOfOrder(s.store(), po.POID)) EXPECT_EQ(d.Taxable, 0);
+}

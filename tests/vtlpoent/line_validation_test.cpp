@@ -1,5 +1,7 @@
 // The line form's charge fields: each unknown value is refused with its
 // message and leaves the field as it was; OK asks for what the type needs.
+#include <tuple>
+
 #include "line_fixture.h"
 #include "siblings/lookups/lookups.h"
 #include "vtlpoent/line/line_checks.h"
@@ -136,4 +138,68 @@ TEST_F(LineTest, LookupsFillTheFieldsTheyAnswer) {
     s.ui.expectLookup(siblings::titles::kBin).choose("A1");
     ASSERT_TRUE(f.lookupBin());
     EXPECT_EQ(f.line().BinID, "A1");
+}
+
+// No new money for a job closed in Setup; an inactive one only when the
+// clerk says so, with the texts the form uses for its default job.
+TEST_F(LineTest, AClosedJobIsRefusedAndAnInactiveOneAsked) {
+    for (auto [id, active, closed] : {std::tuple{"J300", 1, 1}, std::tuple{"J400", 0, 0}}) {
+        JCHeader j;
+        j.JobID = id;
+        j.Active = static_cast<Byte>(active);
+        j.Closed = static_cast<Byte>(closed);
+        ASSERT_TRUE(store::Table<JCHeader>(s.store()).insert(j));
+    }
+    request(Request::Insert, po.POID);
+    UpdatePODetail f(*s);
+    ASSERT_TRUE(f.open());
+    s.ui.expectTell("Job J300 is closed to new transactions, please select a different Job ID.", "Job is Closed",
+                    Icon::Exclamation);
+    EXPECT_FALSE(f.setJob("J300"));
+    EXPECT_EQ(f.line().JobID, "");
+    const char* inactive = "Job J400 has been marked 'Inactive', are you sure you want to assign this invoice to this job";
+    s.ui.expectAsk(inactive, "Assign to Inactive Job?", "&Yes|&No", Icon::Question).answer(2);
+    EXPECT_FALSE(f.setJob("J400"));
+    s.ui.expectAsk(inactive, "Assign to Inactive Job?", "&Yes|&No", Icon::Question).answer(1);
+    EXPECT_TRUE(f.setJob("J400"));
+    EXPECT_EQ(f.line().JobID, "J400");
+
+    // A line whose job closed after it was chosen is refused at OK.
+    ASSERT_TRUE(f.setJob("J100"));
+    ASSERT_TRUE(f.setCostCode("010100", "LAB"));
+    f.setQuantity(Quantity(1));
+    f.setUnitPrice(10);
+    JCHeader j100;
+    j100.JobID = "J100";
+    ASSERT_TRUE(store::Table<JCHeader>(s.store()).fetch(JCHeader::KeyJobID, j100));
+    j100.Closed = 1;
+    ASSERT_TRUE(store::Table<JCHeader>(s.store()).update(j100));
+    s.ui.expectTell("Job J100 is closed to new transactions, please select a different Job ID.", "Job is Closed",
+                    Icon::Exclamation);
+    EXPECT_FALSE(f.ok());
+    EXPECT_EQ(lineCount(), 0);
+}
+
+// 60 of 100 received and 20 invoiced: the line may not order fewer than 80.
+TEST_F(LineTest, TheQuantityMayNotGoBelowWhatWasReceivedOrInvoiced) {
+    PODetail d = addLine(1, "Inventory");
+    d.ItemID = "NAIL";
+    d.UnitName = "EA";
+    d.QtyOrdered = Quantity(100);
+    d.QtyRcvdNotInvoiced = Quantity(55);
+    d.QtyThisPackSlip = Quantity(5);
+    d.QtyInvoiced = Quantity(20);
+    held.back() = d;
+    request(Request::Change, d.DetailID);
+    UpdatePODetail f(*s);
+    ASSERT_TRUE(f.open());
+    f.setQuantity(Quantity(50));
+    s.ui.expectTell("This line has 80 units received or invoiced.|The quantity ordered cannot be less than that.",
+                    UpdatePODetail::kBelowReceivedTitle, Icon::Warning);
+    EXPECT_FALSE(f.ok());
+    EXPECT_FALSE(f.done());
+    EXPECT_EQ(stored(d.DetailID).QtyOrdered, Quantity(100));
+    f.setQuantity(Quantity(80));
+    EXPECT_TRUE(f.ok());
+    EXPECT_EQ(stored(d.DetailID).QtyOrdered, Quantity(80));
 }
