@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/bound_method.h"
 #include "gui/qt_text.h"
 #include "gui/table_model.h"
 #include "platform/picture/picture.h"
@@ -133,11 +134,11 @@ QToolButton* ReconcilePODetailView::lookupButton(QLineEdit* entry, bool (rec::Re
     b->setToolTip(QStringLiteral("Look up (F2)"));
     // Tab goes from entry to entry; the button is the mouse's way in.
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, [this, entry, lookup] {
+    connect(b, &QToolButton::clicked, this, [this, entry, action = boundMethod(form_, lookup)] {
         // The list replaces what was typed in this entry; the others count.
         entry->setModified(false);
         commitPending();
-        act([this, lookup] { (form_.*lookup)(); });
+        act(action);
     });
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), entry, nullptr, nullptr, Qt::WidgetShortcut);
     connect(f2, &QShortcut::activated, b, &QToolButton::click);

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/bound_method.h"
 #include "gui/ent/form/form_widgets.h"
 #include "gui/ent/form/update_po_master_view.h"
 #include "gui/qt_text.h"
@@ -76,13 +77,13 @@ QWidget* UpdatePOMasterView::buildLinesTab() {
     auto* change = addButton(QStringLiteral("Lines:&Change"), QStringLiteral("&Change"), [this] { form_.changeLine(); });
     auto* remove = addButton(QStringLiteral("Lines:&Delete"), QStringLiteral("&Delete"), [this] { form_.deleteLine(); });
     auto move = [this, tab](const QString& name, const QString& tip, Qt::ArrowType arrow, const QString& text,
-                            void (ent::UpdatePOMaster::*action)()) {
+                            void (ent::UpdatePOMaster::*method)()) {
         auto* b = new QToolButton(tab);
         b->setObjectName(name);
         if (arrow != Qt::NoArrow) b->setArrowType(arrow);
         else b->setText(text);
         b->setToolTip(tip);
-        connect(b, &QToolButton::clicked, this, [this, action] { act([this, action] { (form_.*action)(); }); });
+        connect(b, &QToolButton::clicked, this, [this, action = boundMethod(form_, method)] { act(action); });
         return b;
     };
     auto* top = move(QStringLiteral("MoveToTop"), QStringLiteral("Move to top"), Qt::NoArrow, QStringLiteral("⤒"),

@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "gui/bound_method.h"
 #include "gui/ent/form/form_widgets.h"
 #include "gui/host/window_places.h"
 #include "gui/qt_text.h"
@@ -268,8 +269,8 @@ QWidget* UpdatePOMasterView::buildMiscGroup() {
         auto* e = new DateEntry(today, group);
         e->entry()->setObjectName(QString::fromLatin1(d.field));
         dates_.insert(QString::fromLatin1(d.field), e);
-        const auto set = d.set;
-        connect(e, &DateEntry::accepted, this, [this, set](Date v) { act([&] { (form_.*set)(v); }); });
+        connect(e, &DateEntry::accepted, this,
+                [this, set = boundMethod(form_, d.set)](Date v) { act([&] { set(v); }); });
         rows_.insert(QString::fromLatin1(d.field), promptRow(f, QString::fromLatin1(d.prompt), e));
     }
 

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/bound_method.h"
 #include "gui/ent/line/bound_entries.h"
 #include "gui/ent/line/line_entry_util.h"
 #include "gui/qt_text.h"
@@ -77,7 +78,7 @@ QToolButton* LineChargeFields::lookupButton(QLineEdit* entry, bool (ent::UpdateP
     b->setToolTip(QStringLiteral("Look up (F2)"));
     // Tab goes from entry to entry; the button is the mouse's way in.
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, [this, lookup] { act([this, lookup] { return (form_.*lookup)(); }); });
+    connect(b, &QToolButton::clicked, this, [this, action = boundMethod(form_, lookup)] { act(action); });
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), entry, nullptr, nullptr, Qt::WidgetShortcut);
     connect(f2, &QShortcut::activated, b, &QToolButton::click);
     return b;
