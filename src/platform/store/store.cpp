@@ -402,16 +402,26 @@ bool Store::join(const JoinSpec& j,
         error = "bad link between " + p.name + " and " + c.name;
         return false;
     }
+    // The child's conditions belong to the link, so a parent whose children
+    // all fail them is still kept when asked.
+    std::string on = " ON c." + quote(j.childLink) + " = p." + quote(j.parentLink);
+    for (const auto& cond : j.childFilter) {
+        if (c.fieldIndex(cond.field) < 0 || !knownOp(cond.op)) { error = "bad condition on " + cond.field; return false; }
+        on += " AND c." + quote(cond.field) + " " + cond.op + " " + operand(cond);
+    }
     std::string where;
     for (const auto& cond : j.parentFilter) {
         if (p.fieldIndex(cond.field) < 0 || !knownOp(cond.op)) { error = "bad condition on " + cond.field; return false; }
         where += (where.empty() ? " WHERE p." : " AND p.") + quote(cond.field) + " " + cond.op + " " + operand(cond);
     }
     std::string sql = "SELECT " + cols + " FROM " + quote(p.name) + " p " + (j.keepChildless ? "LEFT " : "") +
-                      "JOIN " + quote(c.name) + " c ON c." + quote(j.childLink) + " = p." + quote(j.parentLink) +
-                      where + " ORDER BY " + keyOrderOf(p, j.parentKey, "p.") + ", c." + tailOf(c);
+                      "JOIN " + quote(c.name) + " c" + on + where + " ORDER BY " + keyOrderOf(p, j.parentKey, "p.") +
+                      (j.orderChildren ? ", c." + tailOf(c) : std::string());
     auto st = conn_.prepare(sql);
+    // Placeholders in the order they appear: the link's, then the parent's.
     int n = 0;
+    for (const auto& cond : j.childFilter)
+        if (bound(cond)) bindValue(st, ++n, cond.value);
     for (const auto& cond : j.parentFilter)
         if (bound(cond)) bindValue(st, ++n, cond.value);
     std::vector<Value> pv(j.parentFields.size()), cv(j.childFields.size());

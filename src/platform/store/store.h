@@ -82,9 +82,10 @@ struct Condition {
 };
 
 // Reads two files together: each parent record (in the order of one of its
-// keys, filtered) with each of its child records (matched field to field).
-// Only the listed fields are read. A parent without children is passed over
-// unless `keepChildless` is set, in which case its child values are null.
+// keys, filtered) with each of its child records (matched field to field,
+// filtered). Only the listed fields are read. A parent without children
+// that pass is passed over unless `keepChildless` is set, in which case its
+// child values are null.
 struct JoinSpec {
     const RecordInfo* parent = nullptr;
     int parentKey = 0;
@@ -93,8 +94,15 @@ struct JoinSpec {
     const RecordInfo* child = nullptr;
     std::string parentLink;  // field of the parent
     std::string childLink;   // field of the child equal to it
+    // A literal condition here lets a filtered index of the child file made
+    // for it serve the join.
+    std::vector<Condition> childFilter;
     std::vector<std::string> childFields;
     bool keepChildless = false;
+    // Each parent's children in the order of the child's unique field. When
+    // the order does not matter, leaving it out spares sorting every
+    // parent's children.
+    bool orderChildren = true;
 };
 
 class Store {
