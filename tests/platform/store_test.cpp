@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <thread>
+#include <tuple>
 
 #include "platform/store/store.h"
 #include "support/temp_dir.h"
@@ -449,6 +450,41 @@ TEST_F(StoreTest, ProjectionsReadChosenFieldsFilteredAndOrdered) {
     EXPECT_FALSE(store->project(Order::info(), -1, {}, {"Nope"}, [](const std::vector<Value>&) {}, err));
     EXPECT_FALSE(store->project(Order::info(), -1, {{"Number", "; DROP", {}}}, {"Number"},
                                 [](const std::vector<Value>&) {}, err));
+}
+
+TEST_F(StoreTest, ProjectedRowsAreReadInPlaceFilteredAndOrdered) {
+    Table<Order> orders(*store);
+    for (auto [number, vendor, amount, rate, closed] :
+         {std::tuple{"B", 7u, "12.34", 0.25, 0}, {"A", 5u, "-3.00", 1.5, 0}, {"C", 5u, "1.00", 2.0, 1}}) {
+        Order o;
+        o.Number = number;
+        o.VendorID = vendor;
+        o.Amount = *Money::parse(amount);
+        o.Rate = rate;
+        o.Closed = static_cast<Byte>(closed);
+        if (std::string(number) == "B") o.Issued = Date::fromYmd(2026, 3, 4);
+        ASSERT_TRUE(orders.insert(o));
+    }
+    std::vector<std::string> seen;
+    std::string err;
+    ASSERT_TRUE(store->projectRows(Order::info(), Order::KeyNumber, {{"Closed", "=", {Value::Type::Int, 0, 0, {}}}},
+                                   {"Number", "VendorID", "Amount", "Rate", "Issued"},
+                                   [&](const Row& r) {
+                                       seen.push_back(std::string(r.text(0)) + ":" + std::to_string(r.integer(1)) + ":" +
+                                                      std::to_string(r.integer(2)) + ":" + std::to_string(r.real(3)) +
+                                                      ":" + (r.isNull(4) ? "-" : std::string(r.text(4))));
+                                   },
+                                   err))
+        << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"A:5:-300:1.500000:-", "B:7:1234:0.250000:2026-03-04"}));
+    // Whole numbers read as reals, in the order of chosen fields.
+    seen.clear();
+    ASSERT_TRUE(store->projectRows(Order::info(), -1, {}, {"Number", "VendorID"},
+                                   [&](const Row& r) { seen.push_back(std::string(r.text(0)) + std::to_string(r.real(1))); },
+                                   err, {{"VendorID", true}}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"B7.000000", "A5.000000", "C5.000000"}));
+    EXPECT_FALSE(store->projectRows(Order::info(), -1, {}, {"Nope"}, [](const Row&) {}, err));
+    EXPECT_EQ(err, "no field Nope in Orders");
 }
 
 TEST_F(StoreTest, JoinsPairEachParentWithItsChildren) {

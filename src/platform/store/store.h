@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,6 +106,22 @@ struct JoinSpec {
     bool orderChildren = true;
 };
 
+// One row of a projection, read in place while it is visited: each listed
+// field by its place, as a whole number, a real or a text. A text is valid
+// only during the visit. Nothing is copied that the visitor does not ask
+// for, which counts over a million rows.
+class Row {
+public:
+    explicit Row(sqlite3_stmt* st) : st_(st) {}
+    bool isNull(int field) const;
+    std::int64_t integer(int field) const;
+    double real(int field) const;  // a whole number as a real too
+    std::string_view text(int field) const;
+
+private:
+    sqlite3_stmt* st_;
+};
+
 class Store {
 public:
     ~Store();
@@ -155,6 +172,11 @@ public:
                  const std::function<void(const std::vector<Value>&)>& visit, std::string& error,
                  const std::vector<std::pair<std::string, bool>>& orderBy = {});
 
+    // The same rows, each visited in place.
+    bool projectRows(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                     const std::vector<std::string>& fields, const std::function<void(const Row&)>& visit,
+                     std::string& error, const std::vector<std::pair<std::string, bool>>& orderBy = {});
+
     bool join(const JoinSpec& spec,
               const std::function<void(const std::vector<Value>& parent, const std::vector<Value>& child)>& visit,
               std::string& error);
@@ -162,6 +184,11 @@ public:
 private:
     explicit Store(const Schema& schema) : schema_(schema) {}
     bool migrate(std::string& error);
+    // The statement of a projection, its filter bound; false with `error`
+    // set when a field or condition is not of the file.
+    std::optional<Stmt> projection(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                                   const std::vector<std::string>& fields,
+                                   const std::vector<std::pair<std::string, bool>>& orderBy, std::string& error);
     void readNumbersKept();
 
     const Schema& schema_;
