@@ -6,16 +6,25 @@
 
 namespace vtl {
 
-std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen) {
+void appendCostRecordKey(std::string& out, std::string_view jobId, std::string_view costCode, int costCodeLen) {
     const std::size_t n = static_cast<std::size_t>(std::clamp(costCodeLen, 0, 10));
-    auto padded = [](std::string_view s, std::size_t width) {
-        std::string r(s.substr(0, std::min(s.size(), width)));
-        r.resize(width, ' ');
-        return r;
+    auto padded = [&out](std::string_view s, std::size_t width) {
+        const std::size_t used = std::min(s.size(), width);
+        out.append(s.substr(0, used));
+        out.append(width - used, ' ');
     };
     const std::string_view code = costCode.substr(0, std::min(costCode.size(), n));
     const std::string_view type = costCode.size() > n ? costCode.substr(n, 4) : std::string_view();
-    return padded(jobId, 10) + padded(code, 10) + padded(type, 4);
+    padded(jobId, 10);
+    padded(code, 10);
+    padded(type, 4);
+}
+
+std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen) {
+    std::string key;
+    key.reserve(24);
+    appendCostRecordKey(key, jobId, costCode, costCodeLen);
+    return key;
 }
 
 Money jobOpenAmount(const PODetail& line) {

@@ -31,6 +31,9 @@ namespace vtl {
 // first `costCodeLen` characters of the cost code padded to 10, then the 4
 // characters of cost type that follow them.
 std::string costRecordKey(std::string_view jobId, std::string_view costCode, int costCodeLen);
+// The same key appended to `out`, for a caller that builds many keys in one
+// buffer.
+void appendCostRecordKey(std::string& out, std::string_view jobId, std::string_view costCode, int costCodeLen);
 
 // What a job line commits while open: its total less the invoiced quantity
 // at the unit price, worked in double precision and rounded to cents.

@@ -5,7 +5,10 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <map>
+#include <set>
 #include <thread>
+#include <tuple>
 
 #include "platform/store/store.h"
 #include "support/temp_dir.h"
@@ -449,6 +452,41 @@ TEST_F(StoreTest, ProjectionsReadChosenFieldsFilteredAndOrdered) {
                                 [](const std::vector<Value>&) {}, err));
 }
 
+TEST_F(StoreTest, ProjectedRowsAreReadInPlaceFilteredAndOrdered) {
+    Table<Order> orders(*store);
+    for (auto [number, vendor, amount, rate, closed] :
+         {std::tuple{"B", 7u, "12.34", 0.25, 0}, {"A", 5u, "-3.00", 1.5, 0}, {"C", 5u, "1.00", 2.0, 1}}) {
+        Order o;
+        o.Number = number;
+        o.VendorID = vendor;
+        o.Amount = *Money::parse(amount);
+        o.Rate = rate;
+        o.Closed = static_cast<Byte>(closed);
+        if (std::string(number) == "B") o.Issued = Date::fromYmd(2026, 3, 4);
+        ASSERT_TRUE(orders.insert(o));
+    }
+    std::vector<std::string> seen;
+    std::string err;
+    ASSERT_TRUE(store->projectRows(Order::info(), Order::KeyNumber, {{"Closed", "=", {Value::Type::Int, 0, 0, {}}}},
+                                   {"Number", "VendorID", "Amount", "Rate", "Issued"},
+                                   [&](const Row& r) {
+                                       seen.push_back(std::string(r.text(0)) + ":" + std::to_string(r.integer(1)) + ":" +
+                                                      std::to_string(r.integer(2)) + ":" + std::to_string(r.real(3)) +
+                                                      ":" + (r.isNull(4) ? "-" : std::string(r.text(4))));
+                                   },
+                                   err))
+        << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"A:5:-300:1.500000:-", "B:7:1234:0.250000:2026-03-04"}));
+    // Whole numbers read as reals, in the order of chosen fields.
+    seen.clear();
+    ASSERT_TRUE(store->projectRows(Order::info(), -1, {}, {"Number", "VendorID"},
+                                   [&](const Row& r) { seen.push_back(std::string(r.text(0)) + std::to_string(r.real(1))); },
+                                   err, {{"VendorID", true}}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"B7.000000", "A5.000000", "C5.000000"}));
+    EXPECT_FALSE(store->projectRows(Order::info(), -1, {}, {"Nope"}, [](const Row&) {}, err));
+    EXPECT_EQ(err, "no field Nope in Orders");
+}
+
 TEST_F(StoreTest, JoinsPairEachParentWithItsChildren) {
     Order a = order("A", 1);
     Order b = order("B", 1, 1);
@@ -481,6 +519,83 @@ TEST_F(StoreTest, JoinsPairEachParentWithItsChildren) {
         seen.push_back(p[0].s + "/" + (ch[0].type == Value::Type::Null ? "-" : ch[0].s));
     }, err));
     EXPECT_EQ(seen, (std::vector<std::string>{"A/a1", "A/a2", "C/-"}));
+}
+
+TEST_F(StoreTest, AJoinsChildFilterDropsChildrenButKeepsTheirParentWhenAsked) {
+    Order a = order("A", 1);
+    Order b = order("B", 1, 1);
+    order("C", 1);
+    Table<Line> lines(*store);
+    for (auto [owner, text] : {std::pair{a.OrderID, "a1"}, {b.OrderID, "b1"}, {a.OrderID, "a2"}}) {
+        Line l;
+        l.OrderID = owner;
+        l.Description = text;
+        ASSERT_TRUE(lines.insert(l));
+    }
+    JoinSpec j;
+    j.parent = &Order::info();
+    j.parentKey = Order::KeyNumber;
+    j.parentFilter = {{"Closed", "<", {Value::Type::Int, 1, 0, {}}}};
+    j.parentFields = {"Number"};
+    j.child = &Line::info();
+    j.parentLink = "OrderID";
+    j.childLink = "OrderID";
+    j.childFilter = {{"Description", "<>", {Value::Type::Text, 0, 0, "a2"}}};
+    j.childFields = {"Description"};
+    std::vector<std::string> seen;
+    std::string err;
+    auto visit = [&](const std::vector<Value>& p, const std::vector<Value>& ch) {
+        seen.push_back(p[0].s + "/" + (ch[0].type == Value::Type::Null ? "-" : ch[0].s));
+    };
+    ASSERT_TRUE(store->join(j, visit, err)) << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"A/a1"}));
+    seen.clear();
+    j.keepChildless = true;
+    ASSERT_TRUE(store->join(j, visit, err)) << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"A/a1", "C/-"}));
+    // Only the closed order's line passes: the open orders stay, childless.
+    seen.clear();
+    j.childFilter = {{"Description", "=", {Value::Type::Text, 0, 0, "b1"}}};
+    ASSERT_TRUE(store->join(j, visit, err)) << err;
+    EXPECT_EQ(seen, (std::vector<std::string>{"A/-", "C/-"}));
+    seen.clear();
+    j.keepChildless = false;
+    ASSERT_TRUE(store->join(j, visit, err)) << err;
+    EXPECT_TRUE(seen.empty());
+    j.childFilter = {{"Nope", "=", {Value::Type::Int, 1, 0, {}}}};
+    EXPECT_FALSE(store->join(j, visit, err));
+}
+
+TEST_F(StoreTest, AJoinLeftToFindChildrenInAnyOrderStillKeepsTheParentsInKeyOrder) {
+    Order b = order("B", 1);
+    Order a = order("A", 1);
+    Table<Line> lines(*store);
+    for (auto [owner, text] : {std::pair{b.OrderID, "b1"}, {a.OrderID, "a1"}, {b.OrderID, "b2"}, {a.OrderID, "a2"},
+                               {b.OrderID, "b3"}}) {
+        Line l;
+        l.OrderID = owner;
+        l.Description = text;
+        ASSERT_TRUE(lines.insert(l));
+    }
+    JoinSpec j;
+    j.parent = &Order::info();
+    j.parentKey = Order::KeyNumber;
+    j.parentFields = {"Number"};
+    j.child = &Line::info();
+    j.parentLink = "OrderID";
+    j.childLink = "OrderID";
+    j.childFields = {"Description"};
+    j.orderChildren = false;
+    std::vector<std::string> parents;
+    std::map<std::string, std::multiset<std::string>> children;
+    std::string err;
+    ASSERT_TRUE(store->join(j, [&](const std::vector<Value>& p, const std::vector<Value>& ch) {
+        if (parents.empty() || parents.back() != p[0].s) parents.push_back(p[0].s);
+        children[p[0].s].insert(ch[0].s);
+    }, err)) << err;
+    EXPECT_EQ(parents, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(children["A"], (std::multiset<std::string>{"a1", "a2"}));
+    EXPECT_EQ(children["B"], (std::multiset<std::string>{"b1", "b2", "b3"}));
 }
 
 }  // namespace

@@ -61,6 +61,32 @@ TEST_F(BrowseTest, PackingSlipsTurnTheIconGreenAndThePassMendsTheFlagOfPartialOr
     EXPECT_EQ(b.packingSlips().at(part.POID).first.toString(), "4.0000");  // only the received line's order
 }
 
+TEST_F(BrowseTest, PackingSlipsSumOnlyTheReceivedLinesOfUnreconciledOrders) {
+    POMaster two = addOrder("1001", 7);
+    addNailLine(two, "4", "1");
+    addNailLine(two, "6", "0");
+    addNailLine(two, "3", "2.5");
+    POMaster partial = addOrder("1002", 7, 1);
+    addNailLine(partial, "4", "1");
+    POMaster full = addOrder("1003", 7, 2);
+    addNailLine(full, "4", "4");
+    POMaster alone = addOrder("1004", 7);
+    addNailLine(alone, "5", "5");
+
+    BrowsePOMaster b(*s);
+    b.open();
+    ASSERT_EQ(b.packingSlips().size(), 2u);
+    EXPECT_EQ(b.packingSlips().at(two.POID).first.toString(), "7.0000");
+    EXPECT_EQ(b.packingSlips().at(two.POID).second.toString(), "3.5000");
+    EXPECT_EQ(b.packingSlips().at(alone.POID).first.toString(), "5.0000");
+    EXPECT_EQ(b.packingSlips().at(alone.POID).second.toString(), "5.0000");
+    EXPECT_EQ(b.packingSlips().count(partial.POID), 0u);
+    EXPECT_EQ(b.packingSlips().count(full.POID), 0u);
+    // Opening again gives the same summary, not twice the sums.
+    b.open();
+    EXPECT_EQ(b.packingSlips().at(two.POID).second.toString(), "3.5000");
+}
+
 TEST_F(BrowseTest, TheLocatorFindsTheFirstNumberStartingWithTheTypedText) {
     for (const char* n : {"A-100", "a-200", "B-1", "C-9"}) addOrder(n, 7);
     BrowsePOMaster b(*s);

@@ -107,6 +107,16 @@ TEST(CostRecordKey, PadsTheCostCodeToTenWhateverItsLength) {
     EXPECT_EQ(costRecordKey("LONGJOBNAME", "01", 6), "LONGJOBNAM01            ");
 }
 
+TEST(CostRecordKey, IsAppendedToWhatTheBufferHolds) {
+    std::string buffer = "key: ";
+    appendCostRecordKey(buffer, "J100", "010100LAB", 6);
+    EXPECT_EQ(buffer, "key: J100      010100    LAB ");
+    buffer.clear();
+    appendCostRecordKey(buffer, "LONGJOBNAME", "0101000001MATX", 10);
+    EXPECT_EQ(buffer, costRecordKey("LONGJOBNAME", "0101000001MATX", 10));
+    EXPECT_EQ(buffer, "LONGJOBNAM0101000001MATX");
+}
+
 TEST(RunningFigureRules, AJobLineCommitsWhatIsNotInvoicedWhileItIsOpen) {
     PODetail d = shareLine("Job", "10");
     d.UnitPrice = 25.00;

@@ -335,15 +335,14 @@ std::string keyOrderOf(const RecordInfo& info, int key, const std::string& alias
 
 }  // namespace
 
-bool Store::project(const RecordInfo& info, int key, const std::vector<Condition>& filter,
-                    const std::vector<std::string>& fields,
-                    const std::function<void(const std::vector<Value>&)>& visit, std::string& error,
-                    const std::vector<std::pair<std::string, bool>>& orderBy) {
+std::optional<Stmt> Store::projection(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                                      const std::vector<std::string>& fields,
+                                      const std::vector<std::pair<std::string, bool>>& orderBy, std::string& error) {
     std::string cols;
     for (const auto& f : fields) {
         if (f != "_rid" && info.fieldIndex(f) < 0) {
             error = "no field " + f + " in " + info.name;
-            return false;
+            return std::nullopt;
         }
         cols += (cols.empty() ? "" : ", ") + (f == "_rid" ? f : quote(f));
     }
@@ -351,7 +350,7 @@ bool Store::project(const RecordInfo& info, int key, const std::vector<Condition
     for (const auto& c : filter) {
         if (info.fieldIndex(c.field) < 0 || !knownOp(c.op)) {
             error = "bad condition on " + c.field;
-            return false;
+            return std::nullopt;
         }
         where += (where.empty() ? " WHERE " : " AND ") + quote(c.field) + " " + c.op + " " + operand(c);
     }
@@ -360,7 +359,7 @@ bool Store::project(const RecordInfo& info, int key, const std::vector<Condition
         for (const auto& [f, descending] : orderBy) {
             if (info.fieldIndex(f) < 0) {
                 error = "no field " + f + " in " + info.name;
-                return false;
+                return std::nullopt;
             }
             order += quote(f) + (descending ? " DESC, " : ", ");
         }
@@ -372,16 +371,47 @@ bool Store::project(const RecordInfo& info, int key, const std::vector<Condition
     int n = 0;
     for (const auto& c : filter)
         if (bound(c)) bindValue(st, ++n, c.value);
+    return std::optional<Stmt>(std::move(st));
+}
+
+bool Store::project(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                    const std::vector<std::string>& fields,
+                    const std::function<void(const std::vector<Value>&)>& visit, std::string& error,
+                    const std::vector<std::pair<std::string, bool>>& orderBy) {
+    auto st = projection(info, key, filter, fields, orderBy, error);
+    if (!st) return false;
     std::vector<Value> row(fields.size());
-    while (st.step()) {
-        for (std::size_t i = 0; i < fields.size(); ++i) row[i] = columnValue(st.raw(), static_cast<int>(i));
+    while (st->step()) {
+        for (std::size_t i = 0; i < fields.size(); ++i) row[i] = columnValue(st->raw(), static_cast<int>(i));
         visit(row);
     }
-    if (st.failed()) {
+    if (st->failed()) {
         error = conn_.error();
         return false;
     }
     return true;
+}
+
+bool Store::projectRows(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                        const std::vector<std::string>& fields, const std::function<void(const Row&)>& visit,
+                        std::string& error, const std::vector<std::pair<std::string, bool>>& orderBy) {
+    auto st = projection(info, key, filter, fields, orderBy, error);
+    if (!st) return false;
+    const Row row(st->raw());
+    while (st->step()) visit(row);
+    if (st->failed()) {
+        error = conn_.error();
+        return false;
+    }
+    return true;
+}
+
+bool Row::isNull(int field) const { return sqlite3_column_type(st_, field) == SQLITE_NULL; }
+std::int64_t Row::integer(int field) const { return sqlite3_column_int64(st_, field); }
+double Row::real(int field) const { return sqlite3_column_double(st_, field); }
+std::string_view Row::text(int field) const {
+    auto p = reinterpret_cast<const char*>(sqlite3_column_text(st_, field));
+    return p ? std::string_view(p, static_cast<std::size_t>(sqlite3_column_bytes(st_, field))) : std::string_view();
 }
 
 bool Store::join(const JoinSpec& j,
@@ -402,16 +432,26 @@ bool Store::join(const JoinSpec& j,
         error = "bad link between " + p.name + " and " + c.name;
         return false;
     }
+    // The child's conditions belong to the link, so a parent whose children
+    // all fail them is still kept when asked.
+    std::string on = " ON c." + quote(j.childLink) + " = p." + quote(j.parentLink);
+    for (const auto& cond : j.childFilter) {
+        if (c.fieldIndex(cond.field) < 0 || !knownOp(cond.op)) { error = "bad condition on " + cond.field; return false; }
+        on += " AND c." + quote(cond.field) + " " + cond.op + " " + operand(cond);
+    }
     std::string where;
     for (const auto& cond : j.parentFilter) {
         if (p.fieldIndex(cond.field) < 0 || !knownOp(cond.op)) { error = "bad condition on " + cond.field; return false; }
         where += (where.empty() ? " WHERE p." : " AND p.") + quote(cond.field) + " " + cond.op + " " + operand(cond);
     }
     std::string sql = "SELECT " + cols + " FROM " + quote(p.name) + " p " + (j.keepChildless ? "LEFT " : "") +
-                      "JOIN " + quote(c.name) + " c ON c." + quote(j.childLink) + " = p." + quote(j.parentLink) +
-                      where + " ORDER BY " + keyOrderOf(p, j.parentKey, "p.") + ", c." + tailOf(c);
+                      "JOIN " + quote(c.name) + " c" + on + where + " ORDER BY " + keyOrderOf(p, j.parentKey, "p.") +
+                      (j.orderChildren ? ", c." + tailOf(c) : std::string());
     auto st = conn_.prepare(sql);
+    // Placeholders in the order they appear: the link's, then the parent's.
     int n = 0;
+    for (const auto& cond : j.childFilter)
+        if (bound(cond)) bindValue(st, ++n, cond.value);
     for (const auto& cond : j.parentFilter)
         if (bound(cond)) bindValue(st, ++n, cond.value);
     std::vector<Value> pv(j.parentFields.size()), cv(j.childFields.size());

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,9 +83,10 @@ struct Condition {
 };
 
 // Reads two files together: each parent record (in the order of one of its
-// keys, filtered) with each of its child records (matched field to field).
-// Only the listed fields are read. A parent without children is passed over
-// unless `keepChildless` is set, in which case its child values are null.
+// keys, filtered) with each of its child records (matched field to field,
+// filtered). Only the listed fields are read. A parent without children
+// that pass is passed over unless `keepChildless` is set, in which case its
+// child values are null.
 struct JoinSpec {
     const RecordInfo* parent = nullptr;
     int parentKey = 0;
@@ -93,8 +95,31 @@ struct JoinSpec {
     const RecordInfo* child = nullptr;
     std::string parentLink;  // field of the parent
     std::string childLink;   // field of the child equal to it
+    // A literal condition here lets a filtered index of the child file made
+    // for it serve the join.
+    std::vector<Condition> childFilter;
     std::vector<std::string> childFields;
     bool keepChildless = false;
+    // Each parent's children in the order of the child's unique field. When
+    // the order does not matter, leaving it out spares sorting every
+    // parent's children.
+    bool orderChildren = true;
+};
+
+// One row of a projection, read in place while it is visited: each listed
+// field by its place, as a whole number, a real or a text. A text is valid
+// only during the visit. Nothing is copied that the visitor does not ask
+// for, which counts over a million rows.
+class Row {
+public:
+    explicit Row(sqlite3_stmt* st) : st_(st) {}
+    bool isNull(int field) const;
+    std::int64_t integer(int field) const;
+    double real(int field) const;  // a whole number as a real too
+    std::string_view text(int field) const;
+
+private:
+    sqlite3_stmt* st_;
 };
 
 class Store {
@@ -147,6 +172,11 @@ public:
                  const std::function<void(const std::vector<Value>&)>& visit, std::string& error,
                  const std::vector<std::pair<std::string, bool>>& orderBy = {});
 
+    // The same rows, each visited in place.
+    bool projectRows(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                     const std::vector<std::string>& fields, const std::function<void(const Row&)>& visit,
+                     std::string& error, const std::vector<std::pair<std::string, bool>>& orderBy = {});
+
     bool join(const JoinSpec& spec,
               const std::function<void(const std::vector<Value>& parent, const std::vector<Value>& child)>& visit,
               std::string& error);
@@ -154,6 +184,11 @@ public:
 private:
     explicit Store(const Schema& schema) : schema_(schema) {}
     bool migrate(std::string& error);
+    // The statement of a projection, its filter bound; false with `error`
+    // set when a field or condition is not of the file.
+    std::optional<Stmt> projection(const RecordInfo& info, int key, const std::vector<Condition>& filter,
+                                   const std::vector<std::string>& fields,
+                                   const std::vector<std::pair<std::string, bool>>& orderBy, std::string& error);
     void readNumbersKept();
 
     const Schema& schema_;

@@ -1,6 +1,5 @@
 // The buttons of the purchase-order browse: opening and closing, search,
 // insert, change, delete, duplicate, printing, import and export.
-#include <unordered_set>
 
 #include "platform/picture/picture.h"
 #include "platform/suite/settings_files.h"
@@ -52,7 +51,9 @@ void BrowsePOMaster::open() {
 
 // Orders received against but not yet invoiced are marked green in the
 // list; a partially reconciled order never keeps the fully-reconciled flag.
-// Only the lines with goods received are read, through their own index.
+// Only the lines with goods received are read, through their own index,
+// and only those of unreconciled orders: the orders are walked and each
+// one's received lines looked up, so no line of another order is touched.
 void BrowsePOMaster::packingSlipPass() {
     packingSlips_.clear();
     std::string error;
@@ -62,22 +63,31 @@ void BrowsePOMaster::packingSlipPass() {
                                 [&](const std::vector<store::Value>& v) { wrongFlag.push_back(static_cast<ULong>(v[0].i)); },
                                 error))
         report(error);
-    std::unordered_set<ULong> unreconciled;
-    if (!session_.store.project(POMaster::info(), POMaster::KeyReconciled, {{"Reconciled", "=", intValue(0)}}, {"POID"},
-                                [&](const std::vector<store::Value>& v) { unreconciled.insert(static_cast<ULong>(v[0].i)); },
-                                error))
-        report(error);
-    store::Condition received{"QtyRcvdNotInvoiced", "<>", intValue(0), true};
-    if (!session_.store.project(PODetail::info(), PODetail::KeyPOID, {received},
-                                {"POID", "QtyOrdered", "QtyRcvdNotInvoiced"},
-                                [&](const std::vector<store::Value>& v) {
-                                    const ULong poid = static_cast<ULong>(v[0].i);
-                                    if (!unreconciled.count(poid)) return;
-                                    auto& entry = packingSlips_[poid];
-                                    entry.first += Quantity::fromRaw(v[1].i);
-                                    entry.second += Quantity::fromRaw(v[2].i);
-                                },
-                                error))
+    store::JoinSpec received;
+    received.parent = &POMaster::info();
+    received.parentKey = POMaster::KeyReconciled;
+    received.parentFilter = {{"Reconciled", "=", intValue(0)}};
+    received.parentFields = {"POID"};
+    received.child = &PODetail::info();
+    received.parentLink = "POID";
+    received.childLink = "POID";
+    received.childFilter = {{"QtyRcvdNotInvoiced", "<>", intValue(0), true}};
+    received.childFields = {"QtyOrdered", "QtyRcvdNotInvoiced"};
+    received.orderChildren = false;  // only their sums are kept
+    // Rows come order by order, so each order's entry is found once.
+    ULong current = 0;
+    std::pair<Quantity, Quantity>* entry = nullptr;
+    if (!session_.store.join(received,
+                             [&](const std::vector<store::Value>& order, const std::vector<store::Value>& line) {
+                                 const ULong poid = static_cast<ULong>(order[0].i);
+                                 if (!entry || poid != current) {
+                                     current = poid;
+                                     entry = &packingSlips_.try_emplace(packingSlips_.end(), poid)->second;
+                                 }
+                                 entry->first += Quantity::fromRaw(line[0].i);
+                                 entry->second += Quantity::fromRaw(line[1].i);
+                             },
+                             error))
         report(error);
     store::Table<POMaster> orders(session_.store);
     for (ULong poid : wrongFlag) {
