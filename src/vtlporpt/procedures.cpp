@@ -3,6 +3,7 @@
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
 #include "vtlporpt/create_po_print.h"
+#include "vtlporpt/limit_print_pos.h"
 
 namespace vtl::rpt {
 
@@ -11,6 +12,7 @@ void registerReportProcedures(suite::ProcedureTable& table) {
         suite::ProcedureName named(s.errors, "CreatePOPrint");
         CreatePOPrint(s).run();
     });
+    table.set("LimitPrintPOs", runLimitPrintPOs);
 }
 
 }  // namespace vtl::rpt

@@ -50,6 +50,7 @@ struct Globals {
     std::string UserID;             // 3 characters
     int CostCodeLen = 6;            // length of the cost code proper inside POD:CostCode
     Byte PrintPreview = 1;          // GLO:PrintPreview: 1 preview on screen, 0 print directly
+    Byte PreviewZoom = 1;           // GLO:PreviewZoom: 1 or 2, the preview's two zoom styles
     Byte LogUserActivity = 0;       // GLO:LogUserActivity: 2 = write user-activity records
     std::string INIPath;            // folder of the suite's settings files
     std::string HelpName;           // help file
