@@ -4,6 +4,7 @@
 #include "platform/suite/session.h"
 #include "vtlporpt/create_po_print.h"
 #include "vtlporpt/limit_print_pos.h"
+#include "vtlporpt/purchase_order_dummy.h"
 
 namespace vtl::rpt {
 
@@ -13,6 +14,7 @@ void registerReportProcedures(suite::ProcedureTable& table) {
         CreatePOPrint(s).run();
     });
     table.set("LimitPrintPOs", runLimitPrintPOs);
+    table.set("PurchaseOrderDummy", runPurchaseOrderDummy);
 }
 
 }  // namespace vtl::rpt
