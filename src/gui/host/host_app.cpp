@@ -1,5 +1,7 @@
 #include "gui/host/host_app.h"
 
+#include "gui/rpt/limit_print_pos_view.h"
+
 #include <QApplication>
 #include <algorithm>
 #include <cstdlib>
@@ -18,6 +20,7 @@
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
 #include "gui/rec/rec_views.h"
+#include "gui/rpt/limit_print_pos_view.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
 #include "vtlpo/module.h"
@@ -101,6 +104,7 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     rec::registerRecProcedures(session.procedures);
     rpt::registerReportProcedures(session.procedures);
     gui::registerRecViews(session.views);
+    gui::registerPrintViews(session.views);
 
     suite::IniFile& settings = session.settings;
     const auto user = signOn(
