@@ -1,5 +1,7 @@
 #include "vtlporpt/create_po_print.h"
 
+#include "vtlpoent/dialogs/confirm_blank_po.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -215,16 +217,28 @@ void CreatePOPrint::insertRow(POPrint& row) {
     s_.errors.check(store::Table<POPrint>(s_.store).insert(row));
 }
 
+// The blank form carries the number the browse confirmed, or the system's
+// next one, taken under the write lock with the counter moved past it, so
+// two users never print one number.
 void CreatePOPrint::blankForm() {
+    const ent::ConfirmBlankPO& asked = ent::confirmedBlankPO(s_.module);
     POPrint row;
     row.UserID = s_.globals.UserID;
-    row.PONumber = shared_.blankForm.poNumber;
+    row.PONumber = asked.poNumber;
     row.POID = kBlankFormPOID;
-    insertRow(row);
-    if (sys_.AutoNumberPOs && shared_.blankForm.usesNextNumber) {
-        sys_.NextPONumber += 1;
-        s_.errors.check(store::Table<Systems>(s_.store).update(sys_));
+    store::Transaction tx(s_.store);
+    if (asked.useNextNumber) {
+        Systems now;
+        store::Table<Systems> systems(s_.store);
+        if (systems.all(Systems::KeySystemID).next(now) && now.AutoNumberPOs) {
+            row.PONumber = std::to_string(now.NextPONumber);
+            now.NextPONumber += 1;
+            s_.errors.check(systems.update(now));
+            sys_ = now;
+        }
     }
+    insertRow(row);
+    if (tx.status()) s_.errors.check(tx.commit());
     s_.globals.DecimalVariable = static_cast<double>(kBlankFormPOID);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the printing of purchase orders keeps for as long as the module is
 // loaded: the print options chosen on the printing-limits window (they also
-// apply to later single prints), the blank form's number, and what the work
+// apply to later single prints), and what the work
 // file's preparation leaves for the forms and the e-mail step.
 #include <array>
 #include <string>
@@ -23,11 +23,6 @@ struct PrintOptions {
     ULong poNumber = 0;                // the next number to hand out
 };
 
-struct BlankForm {
-    std::string poNumber;        // the number the blank form carries (may be blank)
-    bool usesNextNumber = false; // it is the system's next number, to be moved on
-};
-
 struct PrintOutputs {
     std::array<std::string, 5> companyLines;  // the company name and its address block
     std::string emailToName, emailToAddress, emailSubject;
@@ -35,7 +30,6 @@ struct PrintOutputs {
 
 struct PrintShared {
     PrintOptions options;
-    BlankForm blankForm;
     PrintOutputs outputs;
 };
 

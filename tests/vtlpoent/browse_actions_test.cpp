@@ -1,6 +1,7 @@
 // The purchase-order browse's actions: delete with its guard and cascade,
 // duplicate, change guards, export, and Reconcile/Unreconcile.
 #include "browse_fixture.h"
+#include "vtlpoent/dialogs/confirm_blank_po.h"
 #include "vtlpoent/dialogs/duplicate_po.h"
 
 using namespace vtl;
@@ -309,4 +310,28 @@ TEST_F(BrowseTest, AFailedDeleteChangesNothingAndSaysSo) {
     EXPECT_EQ(store::Table<Notes>(s.store()).count(), 1);
     EXPECT_EQ(store::Table<UserLog>(s.store()).count(), 0);
     EXPECT_EQ(linesOfOrder(s.store(), a.POID).size(), 2u);
+}
+
+// Print Blank PO hands the confirmed number to the print, and prints nothing
+// when the confirmation is cancelled.
+TEST_F(BrowseTest, PrintBlankPOPrintsTheConfirmedNumber) {
+    BrowsePOMaster br(*s);
+    br.open();
+    std::vector<std::string> printedNumbers;
+    s.procedures.set("PrintPurchaseOrderServer", [&](Session& ss) {
+        EXPECT_EQ(ss.globals.DecimalVariable, 0.99);
+        printedNumbers.push_back(ent::confirmedBlankPO(ss.module).poNumber);
+    });
+    s.views.set<ent::ConfirmBlankPO>([](ent::ConfirmBlankPO& d) {
+        d.poNumber = "B-7";
+        d.useNextNumber = false;
+        d.ok();
+    });
+    s.globals.PrintPreview = 0;
+    br.printBlankPO();
+    EXPECT_EQ(printedNumbers, (std::vector<std::string>{"B-7"}));
+    EXPECT_EQ(s.globals.PrintPreview, 1);
+    s.views.set<ent::ConfirmBlankPO>([](ent::ConfirmBlankPO& d) { d.cancel(); });
+    br.printBlankPO();
+    EXPECT_EQ(printedNumbers.size(), 1u);
 }

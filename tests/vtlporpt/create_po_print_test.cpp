@@ -6,6 +6,7 @@
 
 #include "records/records.h"
 #include "support/test_session.h"
+#include "vtlpoent/dialogs/confirm_blank_po.h"
 #include "vtlporpt/create_po_print.h"
 #include "vtlporpt/print_blocks.h"
 #include "vtlporpt/procedures.h"
@@ -196,16 +197,28 @@ TEST_F(PrintWorkTest, ASingleOrderWithoutANumberIsNotNumberedZero) {
 }
 
 TEST_F(PrintWorkTest, TheBlankFormCarriesItsNumberAndMovesTheSystemsCounterWhenItTookIt) {
-    shared().blankForm = {"500", true};
-    run(rpt::kBlankFormMode);
-    const auto mine = rowsOf("JDL");
-    ASSERT_EQ(mine.size(), 1u);
-    EXPECT_EQ(mine[0].POID, rpt::kBlankFormPOID);
-    EXPECT_EQ(mine[0].PONumber, "500");
-    EXPECT_EQ(s.globals.DecimalVariable, static_cast<double>(rpt::kBlankFormPOID));
+    // The next number, read when the form prints: another user took 500 meanwhile.
     Systems sys;
     ASSERT_TRUE(store::Table<Systems>(s.store()).all(Systems::KeySystemID).next(sys));
-    EXPECT_EQ(sys.NextPONumber, 501u);
+    sys.NextPONumber = 501;
+    ASSERT_TRUE(store::Table<Systems>(s.store()).update(sys));
+    ent::confirmedBlankPO(s.module) = {"500", true, true};
+    run(rpt::kBlankFormMode);
+    auto mine = rowsOf("JDL");
+    ASSERT_EQ(mine.size(), 1u);
+    EXPECT_EQ(mine[0].POID, rpt::kBlankFormPOID);
+    EXPECT_EQ(mine[0].PONumber, "501");
+    EXPECT_EQ(s.globals.DecimalVariable, static_cast<double>(rpt::kBlankFormPOID));
+    ASSERT_TRUE(store::Table<Systems>(s.store()).all(Systems::KeySystemID).next(sys));
+    EXPECT_EQ(sys.NextPONumber, 502u);
+    // A number of the clerk's own moves nothing.
+    ent::confirmedBlankPO(s.module) = {"X-17", false, true};
+    run(rpt::kBlankFormMode);
+    mine = rowsOf("JDL");
+    ASSERT_EQ(mine.size(), 1u);
+    EXPECT_EQ(mine[0].PONumber, "X-17");
+    ASSERT_TRUE(store::Table<Systems>(s.store()).all(Systems::KeySystemID).next(sys));
+    EXPECT_EQ(sys.NextPONumber, 502u);
 }
 
 TEST_F(PrintWorkTest, TheSampleTwiceLeavesSixLines) {

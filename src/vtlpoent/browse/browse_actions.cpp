@@ -380,9 +380,18 @@ void BrowsePOMaster::generatePOsDirect() {
     generatePOs();
 }
 
+// A blank form with only a number: the clerk's own, or the next automatic
+// one (moved on when it prints).
 void BrowsePOMaster::printBlankPO() {
+    Systems sys;
+    store::Table<Systems>(session_.store).all(0).next(sys);
     ConfirmBlankPO dlg;
-    session_.views.run(dlg);
+    dlg.useNextNumber = sys.AutoNumberPOs != 0;
+    if (!session_.views.run(dlg) || !dlg.proceed) return;
+    confirmedBlankPO(session_.module) = dlg;
+    session_.globals.DecimalVariable = 0.99;
+    callOut("PrintPurchaseOrderServer");
+    session_.globals.PrintPreview = 1;
 }
 
 void BrowsePOMaster::import() {

@@ -3,6 +3,8 @@
 // its option. It only edits the values handed to it and returns them.
 #include <string>
 
+#include "platform/suite/session.h"
+
 namespace vtl::ent {
 
 struct ConfirmBlankPO {
@@ -15,5 +17,9 @@ struct ConfirmBlankPO {
     void ok() { proceed = true; }
     void cancel() { proceed = false; }
 };
+
+// The answer the browse confirmed last, for the print of the blank form that
+// follows it (one per loaded module).
+ConfirmBlankPO& confirmedBlankPO(const ModuleState& module);
 
 }  // namespace vtl::ent
