@@ -32,6 +32,27 @@ std::array<std::string, 4> companyBlock(const std::string& address1, const std::
     return {cut40(city), cut40(phone), "", ""};
 }
 
+std::string formCityLine(const std::string& city, const std::string& state, const std::string& zip,
+                         const std::string& gap) {
+    const std::string town = clipped(city);
+    return (town.empty() ? "" : town + ", ") + clipped(state) + gap + clipped(zip);
+}
+
+std::array<std::string, 4> formCompanyLines(const std::string& address1, const std::string& address2,
+                                            const std::string& city, const std::string& state,
+                                            const std::string& zip, const std::string& phone,
+                                            const std::string& fax) {
+    std::string phoneLine = clipped(phone);
+    if (!clipped(fax).empty()) phoneLine += "  FAX" + clipped(fax);
+    std::array<std::string, 4> lines;
+    std::size_t n = 0;
+    for (const std::string& candidate : {address1, address2, formCityLine(city, state, zip, "  "), phoneLine}) {
+        const std::string line = cut40(candidate);
+        if (!clipped(line).empty()) lines[n++] = line;
+    }
+    return lines;
+}
+
 std::string printedVendorName(const std::string& stored) {
     const auto semicolon = stored.find(';');
     if (semicolon == std::string::npos) return clipped(stored);

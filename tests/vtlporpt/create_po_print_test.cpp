@@ -91,6 +91,8 @@ TEST(PrintBlocks, AddressLinesAreCompactedAndVendorNamesTurned) {
     EXPECT_EQ(rpt::addressBlock(std::string(45, 'x'), "", "c")[0].size(), 40u);
     using A4 = std::array<std::string, 4>;
     EXPECT_EQ(rpt::companyBlock("", "", "Vancouver, WA  98661", "Phone: 1"), (A4{"Vancouver, WA  98661", "Phone: 1", "", ""}));
+    EXPECT_EQ(rpt::formCityLine("", "OR", "97301"), "OR 97301") << "the form's line: no comma without a city";
+    EXPECT_EQ(rpt::formCityLine("Salem", "OR", "97301", "  "), "Salem, OR  97301");
     EXPECT_EQ(rpt::printedVendorName("Smith; John"), "John Smith");
     EXPECT_EQ(rpt::printedVendorName("Smith;John"), "John Smith") << "no letter is lost without the blank";
     EXPECT_EQ(rpt::printedVendorName("Acme Supply"), "Acme Supply");
