@@ -4,6 +4,7 @@
 #include "platform/suite/session.h"
 #include "vtlporpt/create_po_print.h"
 #include "vtlporpt/limit_print_pos.h"
+#include "vtlporpt/po_print_server.h"
 #include "vtlporpt/purchase_order_dummy.h"
 
 namespace vtl::rpt {
@@ -15,6 +16,8 @@ void registerReportProcedures(suite::ProcedureTable& table) {
     });
     table.set("LimitPrintPOs", runLimitPrintPOs);
     table.set("PurchaseOrderDummy", runPurchaseOrderDummy);
+    table.set("PrintPurchaseOrderServer", runPrintPurchaseOrderServer);
+    table.set("PrintPurchaseOrderStandard", runPrintPurchaseOrderStandard);
 }
 
 }  // namespace vtl::rpt
