@@ -20,9 +20,11 @@
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
 #include "gui/rec/rec_views.h"
+#include "gui/report/report_views.h"
 #include "gui/rpt/limit_print_pos_view.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
+#include "report/render/render_devices.h"
 #include "vtlpo/module.h"
 #include "vtlpoent/line/line_procedures.h"
 #include "vtlpoent/procedures.h"
@@ -94,7 +96,7 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     SystemClock clock;
     Session session = module.session(*db.store, ui, clock, dataFolder, installFolder);
     // The module's procedures that are built so far, and the windows of
-    // them and of the sibling services.
+    // them, of the sibling services and of the reports.
     ent::registerEntryProcedures(session.procedures);
     ent::registerLineProcedures(session.procedures, &module.autoEntry());
     gui::registerSiblingViews(session.views);
@@ -104,6 +106,9 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     rec::registerRecProcedures(session.procedures);
     rpt::registerReportProcedures(session.procedures);
     gui::registerRecViews(session.views);
+    // What the reports draw with: the text measure, PDF files, the preview and the printer.
+    render::registerReportDevices(session.views);
+    gui::registerReportViews(session.views);
     gui::registerPrintViews(session.views);
 
     suite::IniFile& settings = session.settings;

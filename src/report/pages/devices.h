@@ -62,6 +62,7 @@ public:
     const std::string& title() const { return title_; }
     // The extra buttons the report offers ("Generate PDF File", "Email PO (pdf)" ...).
     const std::vector<std::string>& buttons() const { return buttons_; }
+    // How the window opens: 0 at the page's real size, 1 fitting its width, 2 the whole page.
     int zoomStyle() const { return zoomStyle_; }
 
     int pageCount() const { return static_cast<int>(document_.pages.size()); }
