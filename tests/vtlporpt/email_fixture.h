@@ -1,5 +1,6 @@
 #pragma once
-// What the tests of e-mailing share: a company with vendors and contacts.
+// What the tests of e-mailing share: a company with vendors and contacts,
+// and a sender that keeps what it was handed instead of sending it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,8 +8,30 @@
 
 #include "records/records.h"
 #include "support/test_session.h"
+#include "vtlporpt/email/mail_sender.h"
 
 namespace vtl::test {
+
+class FakeSender : public rpt::MailSender {
+public:
+    rpt::SendResult send(const rpt::EmailSettings& settings, const rpt::MailMessage& message) override {
+        sentWith.push_back(settings);
+        sent.push_back(message);
+        rpt::SendResult r;
+        if (failures > 0) {
+            --failures;
+            r.error = "The message was not sent: the server refused it (SMTP 550).";
+            r.responseCode = 550;
+        } else {
+            r.sent = true;
+        }
+        return r;
+    }
+
+    int failures = 0;  // how many sends to refuse before taking them
+    std::vector<rpt::EmailSettings> sentWith;
+    std::vector<rpt::MailMessage> sent;
+};
 
 class EmailTest : public ::testing::Test {
 protected:
@@ -38,6 +61,16 @@ protected:
         Systems sys;
         sys.CompanyName = name;
         ASSERT_TRUE(store::Table<Systems>(s.store()).insert(sys));
+    }
+
+    static rpt::EmailSettings workingSettings() {
+        rpt::EmailSettings e;
+        e.server = "mail.columbiaridge.example";
+        e.security = rpt::Security::StartTls;
+        e.user = "orders@columbiaridge.example";
+        e.password = "Tr1ckyPass!";
+        e.from = "Columbia Ridge Builders <orders@columbiaridge.example>";
+        return e;
     }
 
     TestSession s;
