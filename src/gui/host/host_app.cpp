@@ -17,6 +17,7 @@
 #include "gui/ent/entry_views.h"
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
+#include "gui/email/email_views.h"
 #include "gui/rec/rec_views.h"
 #include "gui/siblings/sibling_views.h"
 #include "records/database.h"
@@ -101,6 +102,7 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     rec::registerRecProcedures(session.procedures);
     rpt::registerReportProcedures(session.procedures);
     gui::registerRecViews(session.views);
+    gui::registerEmailViews(session.views);
 
     suite::IniFile& settings = session.settings;
     const auto user = signOn(
