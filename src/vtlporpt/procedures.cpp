@@ -6,6 +6,7 @@
 #include "vtlporpt/limit_print_pos.h"
 #include "vtlporpt/po_print_server.h"
 #include "vtlporpt/purchase_order_dummy.h"
+#include "vtlporpt/email/po_email_select.h"
 
 namespace vtl::rpt {
 
@@ -18,6 +19,11 @@ void registerReportProcedures(suite::ProcedureTable& table) {
     table.set("PurchaseOrderDummy", runPurchaseOrderDummy);
     table.set("PrintPurchaseOrderServer", runPrintPurchaseOrderServer);
     table.set("PrintPurchaseOrderStandard", runPrintPurchaseOrderStandard);
+    // Chooses among the recipients left in sharedRecipients; keeps the tagged ones there.
+    table.set("POEmailSelect", [](Session& s) {
+        suite::ProcedureName named(s.errors, "POEmailSelect");
+        chooseRecipients(s, sharedRecipients(s.module));
+    });
 }
 
 }  // namespace vtl::rpt

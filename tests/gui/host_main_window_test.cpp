@@ -69,7 +69,8 @@ TEST_F(MainWindowTest, TheTitleNamesTheCompanyAndFollowsItsSettings) {
     EXPECT_EQ(w.windowTitle(), "Vantrel - Purchase Orders - Columbia Ridge Builders, Inc.");
     ASSERT_NE(w.setupAction("Vendors"), nullptr);
     ASSERT_NE(w.setupAction("Company Settings"), nullptr);
-    EXPECT_EQ(w.setupMenu()->actions().size(), static_cast<qsizetype>(catalog_.entries().size()));
+    EXPECT_EQ(w.setupMenu()->actions().size(), static_cast<qsizetype>(catalog_.entries().size()) + 1)
+        << "the e-mail settings besides the records";
 }
 
 TEST_F(MainWindowTest, CompanySettingsEditTheOneSystemsRecord) {

@@ -19,6 +19,7 @@
 #include "gui/ent/entry_views.h"
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
+#include "gui/email/email_views.h"
 #include "gui/rec/rec_views.h"
 #include "gui/report/report_views.h"
 #include "gui/rpt/limit_print_pos_view.h"
@@ -110,6 +111,7 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     render::registerReportDevices(session.views);
     gui::registerReportViews(session.views);
     gui::registerPrintViews(session.views);
+    gui::registerEmailViews(session.views);
 
     suite::IniFile& settings = session.settings;
     const auto user = signOn(

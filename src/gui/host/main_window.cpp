@@ -19,6 +19,7 @@
 #include "gui/setup/setup_catalog.h"
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
+#include "vtlporpt/email/email_setup.h"
 
 namespace vtl::host {
 
@@ -74,8 +75,15 @@ void MainWindow::buildMenus() {
     connect(poMenu_, &QMenu::aboutToShow, this, &MainWindow::refresh);
 
     setupMenu_ = menuBar()->addMenu(QStringLiteral("&Setup"));
+    emailSettings_ = new QAction(QStringLiteral("E-&mail Settings..."), this);
+    emailSettings_->setObjectName(qs(std::string("setup ") + rpt::EmailSetup::kTitle));
+    emailSettings_->setStatusTip(QStringLiteral("The mail server and sender that purchase orders are e-mailed with"));
+    connect(emailSettings_, &QAction::triggered, this, &MainWindow::openEmailSettings);
+    setupActions_[rpt::EmailSetup::kTitle] = emailSettings_;
     for (const auto& e : catalog_.entries()) {
         if (!e.spec) {
+            // The company's own settings come first, the e-mail settings among them.
+            if (!setupMenu_->actions().contains(emailSettings_)) setupMenu_->addAction(emailSettings_);
             setupMenu_->addSeparator();
             continue;
         }
@@ -85,6 +93,7 @@ void MainWindow::buildMenus() {
         connect(a, &QAction::triggered, this, [this, title] { openSetup(title); });
         setupActions_[title] = a;
     }
+    if (!setupMenu_->actions().contains(emailSettings_)) setupMenu_->addAction(emailSettings_);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
@@ -181,6 +190,7 @@ void MainWindow::refresh() {
     setWindowTitle(qs(mainWindowTitle(company)));
     company_->setText(qs(company.empty() ? std::string("(company name not set: see Setup, Company Settings)")
                                          : company));
+    emailSettings_->setEnabled(session_.views.has<rpt::EmailSetup>());
     for (auto& [name, action] : procedureActions_) {
         const bool there = session_.procedures.available(name);
         action->setEnabled(there);
@@ -208,6 +218,11 @@ void MainWindow::openSetup(const std::string& title) {
     if (!spec) return;
     setup::openSetupWindow(*spec, session_, this, runner_);
     refresh();
+}
+
+void MainWindow::openEmailSettings() {
+    rpt::EmailSetup setup(session_.ui, session_.settings);
+    session_.views.run(setup);
 }
 
 void MainWindow::showHelpContents() { gui::openHelp(session_.ui, session_.installFolder, kHelpContents); }

@@ -1,7 +1,8 @@
 #pragma once
 // The host's main window: the Purchase Orders menu starts the module's
 // procedures (each item enabled only once that procedure exists), the
-// Setup menu the maintenance windows of the suite records, and Help the
+// Setup menu the maintenance windows of the suite records and the e-mail
+// settings (enabled once their window is registered), and Help the
 // help pages. The window itself shows the company, the signed-on user and
 // buttons for the everyday tasks.
 #include <QMainWindow>
@@ -43,6 +44,8 @@ public slots:
     void refresh();
     void runProcedure(const std::string& name);
     void openSetup(const std::string& title);
+    // The e-mail settings in the module's settings file.
+    void openEmailSettings();
     void showHelpContents();
 
 private:
@@ -58,6 +61,7 @@ private:
     std::map<std::string, QAction*> procedureActions_;
     std::map<std::string, QPushButton*> procedureButtons_;
     std::map<std::string, QAction*> setupActions_;
+    QAction* emailSettings_ = nullptr;
 };
 
 }  // namespace vtl::host
