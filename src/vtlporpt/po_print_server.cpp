@@ -6,6 +6,7 @@
 #include "records/records.h"
 #include "vtlpoent/call_out.h"
 #include "vtlporpt/create_po_print.h"
+#include "vtlporpt/email/email_po.h"
 #include "vtlporpt/output/report_run.h"
 #include "vtlporpt/standard_form.h"
 
@@ -72,7 +73,8 @@ void runPrintPurchaseOrderStandard(Session& s) {
     } else if (shown.button == 1) {
         shared.emailMe = true;
         const auto files = output.writePdf(result.document, shared.pdfFileName, false);
-        if (!files.empty()) ent::callOut(s, "EmailPurchaseOrderPdf");
+        // Only a single order has a vendor to offer; several go to whom the user types in.
+        if (!files.empty()) emailPurchaseOrder(s, result.emailVendorID, files.front());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/suite/error_object.h"
 #include "platform/suite/settings_files.h"
+#include "vtlporpt/email/email_po.h"
 #include "vtlporpt/output/report_run.h"
 
 namespace vtl::rpt {
@@ -107,7 +108,8 @@ void runPurchaseOrderDummy(Session& s) {
         if (auto choice = run.askPdfPath(proposed); choice && run.pdfWanted())
             run.writePdf(doc, choice->path, choice->view);
     } else if (shown.button == 1) {
-        run.writePdf(doc, proposed, false);
+        if (const auto files = run.writePdf(doc, proposed, false); !files.empty())
+            emailReportPdf(s, files.front(), doc.title);
     }
     s.globals.PrintPreview = 1;
 }

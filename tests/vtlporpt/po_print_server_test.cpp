@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "report/pages/devices.h"
+#include "vtlporpt/email/compose_po_email.h"
 #include "vtlporpt/po_print_server.h"
 #include "vtlporpt/procedures.h"
 #include "vtlporpt/standard_form_fixture.h"
@@ -72,4 +73,45 @@ TEST_F(PrintServerTest, NothingChosenSaysWhyAndTheBodyCarriesTheSignature) {
     ASSERT_TRUE(s->call("PrintPurchaseOrderServer"));
     EXPECT_EQ(pages, 0);
     EXPECT_EQ(rpt::poPrintRun(s.module).emailBody, "Please see attached Purchase Order.\r\rJane Lee\rPurchasing");
+}
+
+TEST_F(PrintServerTest, EmailPOWritesThePdfWithoutAskingAndOffersItToTheOrdersVendor) {
+    APVendor v;
+    v.VendorID = 101;
+    ASSERT_TRUE(store::Table<APVendor>(s.store()).fetch(APVendor::KeyVendorID, v));
+    v.Email = "john@smith.example";
+    ASSERT_TRUE(store::Table<APVendor>(s.store()).update(v));
+    std::vector<rpt::Recipient> offered;
+    std::string attached;
+    s.views.set<rpt::ComposePOEmail>([&](rpt::ComposePOEmail& c) {
+        offered = c.recipients();
+        attached = c.attachmentPath();
+        c.cancel();
+    });
+    s.globals.DecimalVariable = addOrder("1041");
+    button = 1;  // "Email PO (pdf)": no file dialog, no view question
+    ASSERT_TRUE(s->call("PrintPurchaseOrderServer"));
+    const std::string expected = s.folder + "/Purchase Order 1041 from Columbia Ridge Builders.pdf";
+    EXPECT_EQ(pdf, expected);
+    EXPECT_EQ(attached, expected);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].address, "john@smith.example");
+    EXPECT_TRUE(offered[0].tagged);
+}
+
+TEST_F(PrintServerTest, EmailingSeveralOrdersOffersOnlyTheEntryToComplete) {
+    std::vector<rpt::Recipient> offered;
+    s.views.set<rpt::ComposePOEmail>([&](rpt::ComposePOEmail& c) {
+        offered = c.recipients();
+        c.cancel();
+    });
+    addOrder("1041");
+    addOrder("1042");
+    s.globals.DecimalVariable = 0;
+    button = 1;
+    ASSERT_TRUE(s->call("PrintPurchaseOrderServer"));
+    EXPECT_EQ(pdf, s.folder + "/Purchase Orders.pdf");
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].name, "add recipient here ...");
+    EXPECT_EQ(offered[0].address, "");
 }

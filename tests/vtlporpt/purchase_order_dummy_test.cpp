@@ -4,6 +4,7 @@
 #include "report/pages/devices.h"
 #include "support/golden.h"
 #include "support/test_session.h"
+#include "vtlporpt/email/compose_po_email.h"
 #include "vtlporpt/procedures.h"
 #include "vtlporpt/purchase_order_dummy.h"
 
@@ -43,4 +44,29 @@ TEST(PurchaseOrderDummy, GeneratePdfFileAsksForTheNameAndWritesThePage) {
     ASSERT_TRUE(s->call("PurchaseOrderDummy"));
     EXPECT_EQ(written, s.folder + "/Align.pdf");
     EXPECT_TRUE(s.ui.openedExternally().empty());
+}
+
+TEST(PurchaseOrderDummy, EmailReportWritesThePdfAndOpensTheEmailWindowToComplete) {
+    TestSession s;
+    rpt::registerReportProcedures(s.procedures);
+    std::string written, attached, subject;
+    std::vector<rpt::Recipient> offered;
+    s.views.set<report::ReportPreview>([](report::ReportPreview& p) { p.press(1); });
+    s.views.set<report::PdfJob>([&](report::PdfJob& j) {
+        written = j.path;
+        j.files.push_back(j.path);
+    });
+    s.views.set<rpt::ComposePOEmail>([&](rpt::ComposePOEmail& c) {
+        attached = c.attachmentPath();
+        subject = c.subject();
+        offered = c.recipients();
+        c.cancel();
+    });
+    s.globals.PrintPreview = 1;
+    ASSERT_TRUE(s->call("PurchaseOrderDummy"));
+    EXPECT_EQ(written, s.folder + "/Dummy Purchase Order.pdf");
+    EXPECT_EQ(attached, written);
+    EXPECT_EQ(subject, "Dummy Purchase Order");
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].name, "add recipient here ...");
 }

@@ -26,6 +26,20 @@ EmailOutcome emailPurchaseOrder(Session& s, ULong vendorId, const std::string& p
     return emailPurchaseOrder(s, vendorId, pdfPath, defaultMailSender());
 }
 
+EmailOutcome emailReportPdf(Session& s, const std::string& pdfPath, const std::string& subject, MailSender& sender) {
+    MailMessage message;
+    message.to = vendorRecipients(s.store, 0);  // the entry to complete
+    message.subject = subject;
+    message.attachmentPath = pdfPath;
+    ComposePOEmail compose(s.ui, sender, readEmailSettings(s.settings), std::move(message));
+    s.views.run(compose);
+    return compose.sent() ? EmailOutcome::Sent : EmailOutcome::Cancelled;
+}
+
+EmailOutcome emailReportPdf(Session& s, const std::string& pdfPath, const std::string& subject) {
+    return emailReportPdf(s, pdfPath, subject, defaultMailSender());
+}
+
 SendResult emailPurchaseOrderUnattended(store::Store& store, const suite::IniFile& settings,
                                         const std::string& pdfPath, ULong vendorId, MailSender& sender,
                                         const std::string& userId) {

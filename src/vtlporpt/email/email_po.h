@@ -24,6 +24,11 @@ enum class EmailOutcome {
 EmailOutcome emailPurchaseOrder(Session& s, ULong vendorId, const std::string& pdfPath, MailSender& sender);
 EmailOutcome emailPurchaseOrder(Session& s, ULong vendorId, const std::string& pdfPath);
 
+// A report's PDF (the listing, the alignment form): the e-mail window with
+// one recipient to fill in, `subject` as its subject and no body.
+EmailOutcome emailReportPdf(Session& s, const std::string& pdfPath, const std::string& subject, MailSender& sender);
+EmailOutcome emailReportPdf(Session& s, const std::string& pdfPath, const std::string& subject);
+
 // For the batch tool: the recipients tagged by the rule (no window, no
 // question), the e-mail settings of `settings`, the body with `userId`'s
 // signature (none for a blank user) and the company's subject. A vendor
