@@ -158,7 +158,7 @@ void CreatePOPrint::generate() {
     for (ULong poid : chosen) {
         POMaster order;
         order.POID = poid;
-        if (orders.fetch(POMaster::KeyPOID, order)) buildRow(order, false);
+        if (orders.fetch(POMaster::KeyPOID, order)) buildRow(order);
     }
     if (limits) {
         limits->RefFrom = shared_.options.poNumber;
@@ -171,7 +171,7 @@ void CreatePOPrint::single(ULong poid) {
     po.POID = poid;
     if (!store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, po)) return;
     shared_.options.poNumber = static_cast<ULong>(std::strtoul(po.PONumber.clip().c_str(), nullptr, 10));
-    buildRow(po, true);
+    buildRow(po);
     APVendor v;
     v.VendorID = po.VendorID;
     if (!store::Table<APVendor>(s_.store).fetch(APVendor::KeyVendorID, v)) v = APVendor();
@@ -181,13 +181,26 @@ void CreatePOPrint::single(ULong poid) {
     out.emailSubject = "Purchase Order from " + sys_.CompanyName.clip();
 }
 
-void CreatePOPrint::buildRow(POMaster& po, bool singleMode) {
+bool CreatePOPrint::numberTaken(ULong number, ULong poid) {
+    POMaster other;
+    other.PONumber = std::to_string(number);
+    store::Table<POMaster> orders(s_.store);
+    for (auto c = orders.scan(POMaster::KeyPONumber, other, {false, 1, false}); c.next(other);)
+        if (other.POID != poid) return true;
+    return false;
+}
+
+void CreatePOPrint::buildRow(POMaster& po) {
     store::Table<POMaster> orders(s_.store);
     auto& options = shared_.options;
     const bool number = (options.assignPONumber == "B" && po.PONumber.blank()) || options.assignPONumber == "A";
-    // A single order whose number is blank has no number to go on from:
-    // it keeps the blank rather than being numbered 0.
-    if (number && !(singleMode && options.poNumber == 0)) {
+    // A counter at 0 has no number to go on from (a single order whose
+    // number is blank, or limits whose beginning number was never set):
+    // the order keeps its number rather than being numbered 0. A number
+    // another order already carries is passed over, so no two orders
+    // share one.
+    if (number && options.poNumber != 0) {
+        while (numberTaken(options.poNumber, po.POID)) ++options.poNumber;
         po.PONumber = Text<12>(std::to_string(options.poNumber)).clip();
         s_.errors.check(orders.update(po));
         ++options.poNumber;

@@ -30,8 +30,10 @@ private:
     void single(ULong poid);
     void blankForm();
     void sample();
-    // One order's row; numbering `single` never hands out the number 0.
-    void buildRow(POMaster& po, bool singleMode);
+    // One order's row, numbered as the options say; the number 0 is never given.
+    void buildRow(POMaster& po);
+    // Whether an order other than `poid` carries `number` as its PO number.
+    bool numberTaken(ULong number, ULong poid);
     void insertRow(POPrint& row);
     std::optional<POLimits> generateLimits();
 

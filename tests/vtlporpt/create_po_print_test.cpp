@@ -192,10 +192,36 @@ TEST_F(PrintWorkTest, ABlankUpperPONumberLeavesTheRangeOpenAtTheTop) {
     EXPECT_EQ(rowsOf("JDL").size(), 4u);
 }
 
-TEST_F(PrintWorkTest, ASingleOrderWithoutANumberIsNotNumberedZero) {
+TEST_F(PrintWorkTest, NoOrderIsNumberedZeroNorGivenANumberAnotherCarries) {
     const ULong poid = addOrder("");
     run(poid);
+    EXPECT_EQ(order(poid).PONumber, "") << "a single order without a number has no counter to go on from";
+
+    // Limits whose beginning number was never set: the blank one stays blank.
+    shared().options.poNumber = 0;
+    run(0);
     EXPECT_EQ(order(poid).PONumber, "");
+
+    // Numbers other orders carry are passed over, also when renumbering.
+    const ULong taken = addOrder("1001");
+    addOrder("1003");
+    shared().options.poNumber = 1001;
+    shared().options.printCondition = "All";
+    run(0);
+    EXPECT_EQ(order(poid).PONumber, "1002");
+    EXPECT_EQ(order(taken).PONumber, "1001");
+    shared().options.assignPONumber = "A";
+    shared().options.poNumber = 1002;
+    run(0);
+    std::vector<std::string> numbers;
+    for (auto c = store::Table<POMaster>(s.store()).all(POMaster::KeyPONumber); ;) {
+        POMaster po;
+        if (!c.next(po)) break;
+        numbers.push_back(po.PONumber.clip());
+    }
+    std::vector<std::string> unique = numbers;
+    unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
+    EXPECT_EQ(unique, numbers) << "no number given twice";
 }
 
 TEST_F(PrintWorkTest, TheBlankFormCarriesItsNumberAndMovesTheSystemsCounterWhenItTookIt) {

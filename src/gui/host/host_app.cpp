@@ -1,7 +1,5 @@
 #include "gui/host/host_app.h"
 
-#include "gui/rpt/limit_print_pos_view.h"
-
 #include <QApplication>
 #include <algorithm>
 #include <cstdlib>
