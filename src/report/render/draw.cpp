@@ -1,10 +1,14 @@
 #include "report/render/draw.h"
 
 #include <QPageSize>
+#include <QGlyphRun>
 #include <QPaintDevice>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "report/pages/measure.h"
@@ -14,6 +18,9 @@ namespace vtl::render {
 namespace {
 
 constexpr double kMilsPerInch = 1000;
+// How far a text may reach beyond its box, in mils, before it is clipped:
+// the rounding of widths, not a real overflow.
+constexpr double kSlack = 0.5;
 
 QColor qtColor(report::Color c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
@@ -33,6 +40,54 @@ std::vector<std::string_view> lineBreaks(std::string_view text) {
     return lines;
 }
 
+// A line of text shaped once in a font for a device: its glyphs and its
+// width in text units. A form draws the same captions and many of the same
+// values page after page; shaping them again each time is most of the cost
+// of drawing a page.
+struct ShapedLine {
+    QList<QGlyphRun> runs;  // positioned from the line's top left corner
+    double ascent = 0;      // from the top to the baseline, in text units
+};
+
+class ShapedLines {
+public:
+    const ShapedLine& get(const report::Font& font, int dpi, const QFont& qfont, const QPaintDevice* device,
+                          std::string_view text) {
+        std::string key = font.family;
+        key += '\0';
+        key += std::to_string(font.points) + (font.bold ? "b" : "") + (font.italic ? "i" : "") +
+               (font.underline ? "u" : "") + "@" + std::to_string(dpi);
+        key += '\0';
+        key.append(text);
+        if (auto it = lines_.find(key); it != lines_.end()) return it->second;
+        if (lines_.size() >= kKept) lines_.clear();
+        ShapedLine shaped;
+        QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), qfont,
+                           const_cast<QPaintDevice*>(device));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (line.isValid()) {
+            line.setNumColumns(std::numeric_limits<int>::max() / 2);
+            line.setPosition(QPointF(0, 0));
+        }
+        layout.endLayout();
+        if (line.isValid()) {
+            shaped.runs = line.glyphRuns();
+            shaped.ascent = line.ascent();
+        }
+        return lines_.emplace(std::move(key), std::move(shaped)).first->second;
+    }
+
+private:
+    static constexpr std::size_t kKept = 20000;
+    std::unordered_map<std::string, ShapedLine> lines_;
+};
+
+ShapedLines& shapedLines() {
+    static auto* lines = new ShapedLines;  // fonts outliving the application object would crash its exit
+    return *lines;
+}
+
 struct ItemPainter {
     QPainter& p;
     QtTextMeasure& measure;
@@ -49,28 +104,55 @@ struct ItemPainter {
         }
         const double lineHeight = measure.lineHeight(t.font);
         const double ascent = measure.ascent(t.font);
-        p.save();
-        p.setClipRect(qtRect(t.box), Qt::IntersectClip);
-        const double units = render::textUnitsPerMil(t.font);
-        p.scale(1 / units, 1 / units);
-        p.setFont(qtFont(t.font, p.device()->logicalDpiY()));
-        p.setPen(qtColor(t.color));
-        double top = t.box.y;
         const double bottom = t.box.y + t.box.h;
+
+        // Where each line starts, and whether any goes beyond the box: only
+        // then is the text clipped (a clip is a change of state on every
+        // device, and most texts fit).
+        struct Placed {
+            std::string_view text;
+            double x, top;
+        };
+        std::vector<Placed> placed;
+        bool overflows = false;
+        double top = t.box.y;
         for (std::string_view line : lines) {
-            if (top >= bottom) break;
+            if (top >= bottom) {
+                overflows = true;
+                break;
+            }
             if (!line.empty()) {
+                const double width = measure.width(t.font, line);
                 double x = t.box.x;
-                if (t.align != report::Align::Left) {
-                    const double width = measure.width(t.font, line);
+                if (t.align != report::Align::Left)
                     x += t.align == report::Align::Right ? t.box.w - width : (t.box.w - width) / 2;
-                }
-                p.drawText(QPointF(x * units, (top + ascent) * units),
-                           QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+                if (x < t.box.x - kSlack || x + width > t.box.x + t.box.w + kSlack) overflows = true;
+                placed.push_back({line, x, top});
             }
             top += lineHeight;
         }
-        p.restore();
+        if (top > bottom + kSlack) overflows = true;
+        if (placed.empty()) return;
+
+        const QTransform before = p.transform();
+        if (overflows) {
+            p.save();
+            p.setClipRect(qtRect(t.box), Qt::IntersectClip);
+        }
+        const double units = render::textUnitsPerMil(t.font);
+        p.scale(1 / units, 1 / units);
+        const int dpi = p.device()->logicalDpiY();
+        const QFont qfont = qtFont(t.font, dpi);
+        p.setPen(qtColor(t.color));
+        for (const Placed& line : placed) {
+            const ShapedLine& shaped = shapedLines().get(t.font, dpi, qfont, p.device(), line.text);
+            const QPointF origin(line.x * units, (line.top + ascent) * units - shaped.ascent);
+            for (const QGlyphRun& run : shaped.runs) p.drawGlyphRun(origin, run);
+        }
+        if (overflows)
+            p.restore();
+        else
+            p.setTransform(before);
     }
 
     void operator()(const report::LineItem& l) const {

@@ -7,6 +7,7 @@ namespace {
 
 constexpr int kMilsPerInch = 1000;
 constexpr double kInchesPerMeter = 1 / 0.0254;
+constexpr std::size_t kWidthsKept = 20000;  // per font
 
 }  // namespace
 
@@ -54,7 +55,7 @@ QtTextMeasure& QtTextMeasure::shared() {
     return *measure;
 }
 
-const QtTextMeasure::Metrics& QtTextMeasure::metrics(const report::Font& font) {
+QtTextMeasure::Metrics& QtTextMeasure::metrics(const report::Font& font) {
     Key key{font.family, font.points, font.bold, font.italic, font.underline};
     auto it = metrics_.find(key);
     if (it == metrics_.end()) {
@@ -66,9 +67,16 @@ const QtTextMeasure::Metrics& QtTextMeasure::metrics(const report::Font& font) {
 
 double QtTextMeasure::width(const report::Font& font, std::string_view text) {
     if (text.empty() || font.points <= 0) return 0;
-    const Metrics& m = metrics(font);
-    return m.metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) /
-           m.unitsPerMil;
+    Metrics& m = metrics(font);
+    std::string key(text);
+    if (auto it = m.widths.find(key); it != m.widths.end()) return it->second;
+    // Bounded: the unique texts of a long run (descriptions, amounts) are not kept for ever.
+    if (m.widths.size() >= kWidthsKept) m.widths.clear();
+    const double width =
+        m.metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) /
+        m.unitsPerMil;
+    m.widths.emplace(std::move(key), width);
+    return width;
 }
 
 double QtTextMeasure::lineHeight(const report::Font& font) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 
 #include "report/pages/measure.h"
 #include "report/pages/page.h"
@@ -60,8 +61,11 @@ private:
     struct Metrics {
         QFontMetricsF metrics;  // in text units
         double unitsPerMil;
+        // Widths asked before: a form asks the same captions and values
+        // page after page, and each width means shaping the text.
+        std::unordered_map<std::string, double> widths;
     };
-    const Metrics& metrics(const report::Font& font);
+    Metrics& metrics(const report::Font& font);
 
     QImage device_;  // 1000 dots per inch
     std::map<Key, Metrics> metrics_;
