@@ -14,6 +14,8 @@ const std::vector<ProcedureItem>& purchaseOrderMenu() {
          "Rebuild the committed cost of every job cost code from the open purchase orders"},
         {"&Import Purchase Orders...", "ImportPOMaster", "Read purchase orders from a text file"},
         {"&Print Purchase Orders...", "LimitPrintPOs", "Print the purchase orders you choose"},
+        {"Print &Alignment Form...", "PurchaseOrderDummy",
+         "Print a purchase-order page of placeholders to line up preprinted forms"},
         {"Purchase Order &Listing...", "PrintPOListing", "Print a listing of purchase orders"},
     };
     return items;

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,7 +40,10 @@ LimitPrintPOsView::LimitPrintPOsView(rpt::LimitPrintPOs& window, QWidget* parent
         auto* row = new QHBoxLayout;
         row->addWidget(entry);
         row->addWidget(lookup);
-        rangeForm->addRow(caption, row);
+        // A label of its own, so that its mnemonic moves to the entry.
+        auto* label = new QLabel(caption, range);
+        label->setBuddy(entry);
+        rangeForm->addRow(label, row);
     };
     numberRow(from_, fromLookup_, QStringLiteral("&From:"));
     numberRow(to_, toLookup_, QStringLiteral("&To:"));
