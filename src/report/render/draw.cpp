@@ -24,7 +24,14 @@ constexpr double kSlack = 0.5;
 
 QColor qtColor(report::Color c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
-QRectF qtRect(const report::Rect& r) { return QRectF(r.x, r.y, r.w, r.h); }
+// A page is drawn in tenths of a mil, the text units of all but the largest
+// fonts: text then needs no change of transform, which on a PDF would cost a
+// change of graphics state for every text and every line drawn after it.
+constexpr double kPageUnits = 10;
+
+QRectF qtRect(const report::Rect& r) {
+    return QRectF(r.x * kPageUnits, r.y * kPageUnits, r.w * kPageUnits, r.h * kPageUnits);
+}
 
 // The lines of a text that is not wrapped: split at its line breaks only.
 std::vector<std::string_view> lineBreaks(std::string_view text) {
@@ -134,13 +141,15 @@ struct ItemPainter {
         if (top > bottom + kSlack) overflows = true;
         if (placed.empty()) return;
 
-        const QTransform before = p.transform();
         if (overflows) {
             p.save();
             p.setClipRect(qtRect(t.box), Qt::IntersectClip);
         }
         const double units = render::textUnitsPerMil(t.font);
-        p.scale(1 / units, 1 / units);
+        // Fonts of 72 points and more are sized in mils (see fonts.h).
+        const bool ownUnits = units != kPageUnits;
+        if (ownUnits && !overflows) p.save();
+        if (ownUnits) p.scale(kPageUnits / units, kPageUnits / units);
         const int dpi = p.device()->logicalDpiY();
         const QFont qfont = qtFont(t.font, dpi);
         p.setPen(qtColor(t.color));
@@ -149,18 +158,15 @@ struct ItemPainter {
             const QPointF origin(line.x * units, (line.top + ascent) * units - shaped.ascent);
             for (const QGlyphRun& run : shaped.runs) p.drawGlyphRun(origin, run);
         }
-        if (overflows)
-            p.restore();
-        else
-            p.setTransform(before);
+        if (overflows || ownUnits) p.restore();
     }
 
     void operator()(const report::LineItem& l) const {
         QPen pen(qtColor(l.color));
-        pen.setWidthF(std::max(l.width, 0));
+        pen.setWidthF(std::max(l.width, 0) * kPageUnits);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
-        p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+        p.drawLine(QPointF(l.x1 * kPageUnits, l.y1 * kPageUnits), QPointF(l.x2 * kPageUnits, l.y2 * kPageUnits));
     }
 
     void operator()(const report::BoxItem& b) const {
@@ -168,7 +174,7 @@ struct ItemPainter {
         if (b.filled) p.fillRect(qtRect(b.box), qtColor(b.fill));
         if (b.lineWidth <= 0) return;
         QPen pen(qtColor(b.lineColor));
-        pen.setWidthF(b.lineWidth);
+        pen.setWidthF(b.lineWidth * kPageUnits);
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
@@ -194,6 +200,7 @@ void useMils(QPainter& painter) {
 void drawPage(QPainter& painter, const report::Page& page) {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(1 / kPageUnits, 1 / kPageUnits);
     const ItemPainter draw{painter, QtTextMeasure::shared()};
     for (const report::Item& item : page.items) std::visit(draw, item);
     painter.restore();
