@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli/run_vtlpo.h"
 #include "commands/cli.h"
 #include "commands/csv.h"
 #include "records/database.h"
@@ -12,20 +13,10 @@
 #include "support/temp_dir.h"
 
 using namespace vtl;
+using namespace vtl::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result vtlpo(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int code = cli::run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> v;
@@ -50,9 +41,9 @@ TEST(Csv, QuotesOnlyWhatNeedsIt) {
 TEST(Cli, InitCreatesAnEmptyDatabaseOnceAndDumpPrintsHeadersInKeyOrder) {
     test::TempDir dir;
     const std::string data = dir.file("data");
-    Result init = vtlpo({"init", "--data", data});
+    CliResult init = vtlpo({"init", "--data", data});
     ASSERT_EQ(init.code, 0) << init.err;
-    Result again = vtlpo({"init", "--data", data});
+    CliResult again = vtlpo({"init", "--data", data});
     EXPECT_EQ(again.code, 1);
     EXPECT_NE(again.err.find("already"), std::string::npos);
 
@@ -71,7 +62,7 @@ TEST(Cli, InitCreatesAnEmptyDatabaseOnceAndDumpPrintsHeadersInKeyOrder) {
             ASSERT_TRUE(t.insert(po));
         }
     }
-    Result dump = vtlpo({"dump", "POMaster", "--data", data});
+    CliResult dump = vtlpo({"dump", "POMaster", "--data", data});
     ASSERT_EQ(dump.code, 0) << dump.err;
     auto rows = lines(dump.out);
     ASSERT_EQ(rows.size(), 4u);
@@ -92,7 +83,7 @@ TEST(Cli, InitCreatesAnEmptyDatabaseOnceAndDumpPrintsHeadersInKeyOrder) {
 
 TEST(Cli, BadInputGetsOneLineAndTouchesNothing) {
     test::TempDir dir;
-    Result r = vtlpo({"dump", "POMaster", "--data", dir.file("none")});
+    CliResult r = vtlpo({"dump", "POMaster", "--data", dir.file("none")});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "vtlpo: " + dir.file("none") + ": no such data folder\n");
     EXPECT_FALSE(fs::exists(dir.file("none")));
@@ -120,7 +111,7 @@ TEST(Cli, CheckFindsAPlantedDifferenceAndRecalcMendsIt) {
     test::TempDir dir;
     const std::string data = dir.file("data");
     ASSERT_EQ(vtlpo({"init", "--data", data, "--demo"}).code, 0);
-    Result clean = vtlpo({"check", "--data", data});
+    CliResult clean = vtlpo({"check", "--data", data});
     EXPECT_EQ(clean.code, 0) << clean.out;
     EXPECT_NE(clean.out.find(": all agree"), std::string::npos) << clean.out;
 
@@ -140,17 +131,17 @@ TEST(Cli, CheckFindsAPlantedDifferenceAndRecalcMendsIt) {
         ASSERT_TRUE(store::Table<INMaster>(*db.store).update(m));
         item = m.ItemID.clip();
     }
-    Result found = vtlpo({"check", "--data", data});
+    CliResult found = vtlpo({"check", "--data", data});
     EXPECT_EQ(found.code, 1);
     EXPECT_NE(found.out.find("committed  cost code \"" + cost + "\""), std::string::npos) << found.out;
     EXPECT_NE(found.out.find("difference 123.45"), std::string::npos) << found.out;
     EXPECT_NE(found.out.find("on order   item \"" + item + "\""), std::string::npos) << found.out;
     EXPECT_NE(found.out.find(": 2 differences"), std::string::npos) << found.out;
 
-    Result rebuilt = vtlpo({"recalc", "--data", data});
+    CliResult rebuilt = vtlpo({"recalc", "--data", data});
     EXPECT_EQ(rebuilt.code, 0) << rebuilt.err;
     EXPECT_NE(rebuilt.out.find("1 cost code and"), std::string::npos) << rebuilt.out;
-    Result onOrderLeft = vtlpo({"check", "--data", data});
+    CliResult onOrderLeft = vtlpo({"check", "--data", data});
     EXPECT_EQ(onOrderLeft.code, 1);
     EXPECT_EQ(onOrderLeft.out.find("committed"), std::string::npos) << onOrderLeft.out;
     EXPECT_EQ(vtlpo({"recalc", "--on-order", "--data", data}).code, 0);
@@ -172,7 +163,7 @@ TEST(Cli, CheckAndRecalcRefuseAFolderAnotherProgramIsWritingTo) {
     ASSERT_TRUE(held.status());
     ASSERT_TRUE(store::Table<JCCost>(*other.store).update(c));
     for (const char* command : {"check", "recalc"}) {
-        Result r = vtlpo({command, "--data", data});
+        CliResult r = vtlpo({command, "--data", data});
         EXPECT_NE(r.code, 0) << command;
         EXPECT_NE(r.err.find("another program is writing to this data folder"), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;

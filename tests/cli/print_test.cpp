@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/run_vtlpo.h"
 #include "commands/cli.h"
 #include "records/database.h"
 #include "records/records.h"
@@ -20,25 +21,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result vtlpo(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::run(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
 class PrintCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         data = dir.file("data");
-        const Result init = vtlpo({"init", "--data", data, "--demo"});
+        const CliResult init = vtlpo({"init", "--data", data, "--demo"});
         ASSERT_EQ(init.code, 0) << init.err;
     }
-    Result print(std::vector<std::string> args) {
+    CliResult print(std::vector<std::string> args) {
         args.insert(args.begin(), {"print", "--data", data});
         return vtlpo(args);
     }
@@ -62,7 +52,7 @@ TEST_F(PrintCommand, GenerateWritesACheckedPdfWithEmbeddedFontsAndNumbersWhatItP
     // The demo's last order has no number yet.
     ASSERT_TRUE(order(42).PONumber.blank());
     const std::string pdf = dir.file("generated.pdf");
-    Result r = print({"--generate", "--beginning", "1042", "--flag-printed", "--pdf", pdf});
+    CliResult r = print({"--generate", "--beginning", "1042", "--flag-printed", "--pdf", pdf});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("wrote " + pdf), std::string::npos) << r.out;
     EXPECT_EQ(runTool("qpdf", pdf, {"--check"}).exitCode, 0);
@@ -90,7 +80,7 @@ TEST_F(PrintCommand, GenerateWritesACheckedPdfWithEmbeddedFontsAndNumbersWhatItP
 TEST_F(PrintCommand, OrdersTheSampleTheBlankFormAndTheDummyEachPrint) {
     SKIP_WITHOUT_TOOL("pdfinfo");
     const std::string two = dir.file("two.pdf");
-    Result r = print({"--po", "1", "--po", "2", "--pdf", two});
+    CliResult r = print({"--po", "1", "--po", "2", "--pdf", two});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(pdfPages(two), 2);
     for (const char* what : {"--sample", "--blank", "--dummy"}) {
@@ -124,15 +114,15 @@ TEST_F(PrintCommand, WrongArgumentsAndMissingOrdersGetOneLineAndWriteNothing) {
         {{"--generate", "--range", "0001", "9999", "--pdf", pdf}, 1, "must be on file"},
     };
     for (const Case& c : cases) {
-        const Result r = print(c.args);
+        const CliResult r = print(c.args);
         EXPECT_EQ(r.code, c.code) << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
         EXPECT_FALSE(fs::exists(pdf));
     }
-    const Result r = vtlpo({"print", "--data", dir.file("nowhere"), "--po", "1", "--pdf", pdf});
+    const CliResult r = vtlpo({"print", "--data", dir.file("nowhere"), "--po", "1", "--pdf", pdf});
     EXPECT_EQ(r.code, 2);
     // A folder that does not exist for the PDF: told, nothing written.
-    const Result bad = print({"--po", "1", "--pdf", dir.file("no/such/folder/x.pdf")});
+    const CliResult bad = print({"--po", "1", "--pdf", dir.file("no/such/folder/x.pdf")});
     EXPECT_EQ(bad.code, 1);
     EXPECT_FALSE(fs::exists(dir.file("no/such/folder/x.pdf")));
 }
@@ -144,7 +134,7 @@ TEST_F(PrintCommand, EmailSendsThePdfToTheVendorByteForByteOrSaysWhyNot) {
     std::ofstream(data + "/vtlpo.INI") << "[Email]\nServer=127.0.0.1\nPort=" << sink.port()
                                       << "\nSecurity=none\nFrom=orders@columbiaridge.example\n";
     const std::string pdf = dir.file("po1.pdf");
-    Result r = print({"--po", "1", "--pdf", pdf, "--email", "--user", "LAO"});
+    CliResult r = print({"--po", "1", "--pdf", pdf, "--email", "--user", "LAO"});
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(sink.received(), 1);
     EXPECT_EQ(sink.part(1, "envelope-to"), "orders@cascade-lumber.example");
