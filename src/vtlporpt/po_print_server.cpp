@@ -6,6 +6,7 @@
 #include "records/records.h"
 #include "vtlpoent/call_out.h"
 #include "vtlporpt/create_po_print.h"
+#include "vtlporpt/designed/print_purchase_order.h"
 #include "vtlporpt/email/email_po.h"
 #include "vtlporpt/output/report_run.h"
 #include "vtlporpt/standard_form.h"
@@ -32,12 +33,16 @@ void runPrintPurchaseOrderServer(Session& s) {
     run = POPrintRun();
     run.pdfFileName = suite::joinPath(s.dataFolder, "Purchase Order.pdf");
     run.emailBody = purchaseOrderEmailBody(user.EmailSignature.str());
+    // The designed form's layout is read before the work file is prepared:
+    // one that cannot be used prints nothing and gives out no number.
+    const bool designed = sys.POForm.clip() == "FormMaker";
+    if (designed && !loadPurchaseOrderLayout(s)) return;
     {
         suite::ProcedureName preparing(s.errors, "CreatePOPrint");
         CreatePOPrint(s).run();
     }
-    if (sys.POForm.clip() == "FormMaker") {
-        ent::callOut(s, "PrintPurchaseOrder");
+    if (designed) {
+        ent::callOut(s, kDesignedFormProcedure);
         return;
     }
     runPrintPurchaseOrderStandard(s);
@@ -45,19 +50,24 @@ void runPrintPurchaseOrderServer(Session& s) {
 
 void runPrintPurchaseOrderStandard(Session& s) {
     suite::ProcedureName named(s.errors, kStandardFormProcedure);
+    printPurchaseOrderForm(s, kStandardFormProcedure, [&](report::TextMeasure& measure, const PrintProgress& progress) {
+        return PrintPurchaseOrderStandard(s, measure).run(progress);
+    });
+}
+
+void printPurchaseOrderForm(Session& s, const char* procedure, const PurchaseOrderPrinter& print) {
     POPrintRun& shared = poPrintRun(s.module);
     ReportRun output(s, "Purchase Orders");
     report::TextMeasure* measure = output.measure();
     if (!measure) {
-        s.ui.tell("Purchase orders cannot be printed here: no fonts to lay the form out with.", kStandardFormProcedure,
+        s.ui.tell("Purchase orders cannot be printed here: no fonts to lay the form out with.", procedure,
                   ui::Icon::Warning);
         return;
     }
     POPrint mine;
     mine.UserID = s.globals.UserID;
     output.begin(store::Table<POPrint>(s.store).count(POPrint::KeyUserID, mine, 1));
-    PrintPurchaseOrderStandard form(s, *measure);
-    StandardFormRun result = form.run([&](int done, int) { return output.step(done, done); });
+    PurchaseOrderFormRun result = print(*measure, [&](int done, int) { return output.step(done, done); });
     if (result.failed) return;
     if (result.document.empty()) {
         if (!result.nothingToPrint.empty() && output.keepPages())

@@ -5,9 +5,12 @@
 // print on the standard form (or, when the company chose "FormMaker", on
 // its own designed form) through the common output path: preview or
 // printer, "Generate PDF File" and "Email PO (pdf)".
+#include <functional>
 #include <string>
 
 #include "platform/suite/session.h"
+#include "report/pages/measure.h"
+#include "vtlporpt/order_forms.h"
 
 namespace vtl::rpt {
 
@@ -27,5 +30,11 @@ std::string purchaseOrderEmailBody(const std::string& signature);
 void runPrintPurchaseOrderServer(Session& s);
 // The standard form and its output; the work file must be prepared.
 void runPrintPurchaseOrderStandard(Session& s);
+
+// The output of either form: `print` makes the pages behind the progress
+// window; then "Nothing to Print...", or the preview (or printer) with
+// "Generate PDF File" and "Email PO (pdf)". `procedure` names the form.
+using PurchaseOrderPrinter = std::function<PurchaseOrderFormRun(report::TextMeasure&, const PrintProgress&)>;
+void printPurchaseOrderForm(Session& s, const char* procedure, const PurchaseOrderPrinter& print);
 
 }  // namespace vtl::rpt

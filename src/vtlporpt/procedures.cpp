@@ -3,6 +3,7 @@
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
 #include "vtlporpt/create_po_print.h"
+#include "vtlporpt/designed/print_purchase_order.h"
 #include "vtlporpt/limit_print_pos.h"
 #include "vtlporpt/po_print_server.h"
 #include "vtlporpt/purchase_order_dummy.h"
@@ -19,6 +20,7 @@ void registerReportProcedures(suite::ProcedureTable& table) {
     table.set("PurchaseOrderDummy", runPurchaseOrderDummy);
     table.set("PrintPurchaseOrderServer", runPrintPurchaseOrderServer);
     table.set("PrintPurchaseOrderStandard", runPrintPurchaseOrderStandard);
+    table.set(kDesignedFormProcedure, runPrintPurchaseOrder);
     // Chooses among the recipients left in sharedRecipients; keeps the tagged ones there.
     table.set("POEmailSelect", [](Session& s) {
         suite::ProcedureName named(s.errors, "POEmailSelect");
