@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "gui/help.h"
+#include "gui/help_window.h"
 #include "gui/lookup_window.h"
 #include "gui/qt_text.h"
 
@@ -157,6 +158,12 @@ std::optional<std::string> QtUi::lookup(const ui::LookupSpec& spec) {
     window.exec();
     if (busy) QApplication::restoreOverrideCursor();
     return window.chosenKey();
+}
+
+bool QtUi::showHelp(const std::string& page, const std::string& section) {
+    if (!QFileInfo(qs(page)).isFile()) return false;
+    HelpWindow::shared(dialogParent()).showPage(qs(page), qs(section));
+    return true;
 }
 
 void QtUi::copyToClipboard(const std::string& text) { QGuiApplication::clipboard()->setText(qs(text)); }

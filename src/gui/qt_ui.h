@@ -32,6 +32,8 @@ public:
                                         const std::string& suggested) override;
     std::unique_ptr<ui::Progress> progress(const std::string& title, const std::string& text) override;
     std::optional<std::string> lookup(const ui::LookupSpec& spec) override;
+    // In the program's help window, over the dialogs' window.
+    bool showHelp(const std::string& page, const std::string& section) override;
     void copyToClipboard(const std::string& text) override;
     bool openExternally(const std::string& pathOrUrl) override;
 

@@ -6,7 +6,13 @@
 #include <regex>
 #include <sstream>
 
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include "gui/help_window.h"
 #include "gui/host/host_menus.h"
+#include "gui/qt_driver.h"
+#include "gui/qt_ui.h"
 #include "gui/setup/setup_catalog.h"
 #include "vtlporec/browse_po_reconcile.h"
 
@@ -50,6 +56,55 @@ TEST(HelpPages, LinksBetweenPagesLeadSomewhereAndNoPageRunsScripts) {
             EXPECT_TRUE(fs::exists(htmlFolder() / (*m)[1].str())) << entry.path() << " -> " << (*m)[1];
     }
     EXPECT_GE(pages, 17);
+}
+
+TEST(HelpPages, EveryTopicNamedInTheSourcesIsShipped) {
+    // Every "html/....htm" the windows, procedures and reports name.
+    const fs::path src = htmlFolder().parent_path() / "src";
+    const std::regex topic("\"html[/\\\\]+([A-Za-z0-9_][A-Za-z0-9_.-]*\\.htm)");
+    int named = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        const auto ext = entry.path().extension();
+        if (ext != ".cpp" && ext != ".h") continue;
+        std::ifstream in(entry.path());
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string code = text.str();
+        for (std::sregex_iterator m(code.begin(), code.end(), topic), end; m != end; ++m) {
+            ++named;
+            EXPECT_TRUE(fs::is_regular_file(htmlFolder() / (*m)[1].str())) << entry.path() << " names " << (*m)[1];
+        }
+    }
+    EXPECT_GE(named, 15);
+}
+
+TEST(HelpWindow, ShowsTheTopicAtItsSectionFollowsLinksAndGoesBack) {
+    offscreenApp();
+    gui::QtUi ui;
+    const std::string page = (htmlFolder() / "index.htm").string();
+    ASSERT_TRUE(ui.showHelp(page, ""));
+    gui::HelpWindow& w = gui::HelpWindow::shared(nullptr);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.browser()->source().toLocalFile().toStdString(), page);
+    EXPECT_FALSE(w.browser()->toPlainText().isEmpty());
+    EXPECT_FALSE(w.backButton()->isEnabled());
+
+    // Another topic in the same window, at a section; then back to the first.
+    const std::string enter = (htmlFolder() / "PO_Enter_Purchase_Orders.htm").string();
+    ASSERT_TRUE(ui.showHelp(enter, "#tags"));
+    EXPECT_EQ(&gui::HelpWindow::shared(nullptr), &w);
+    EXPECT_EQ(w.browser()->source().toLocalFile().toStdString(), enter);
+    EXPECT_EQ(w.browser()->source().fragment(), "tags");
+    EXPECT_TRUE(w.backButton()->isEnabled());
+    w.backButton()->click();
+    EXPECT_EQ(w.browser()->source().toLocalFile().toStdString(), page);
+    EXPECT_TRUE(w.forwardButton()->isEnabled());
+    w.contentsButton()->click();
+    EXPECT_EQ(w.browser()->source().toLocalFile().toStdString(), page);
+
+    // A page that is not there is not shown.
+    EXPECT_FALSE(ui.showHelp((htmlFolder() / "Nowhere.htm").string(), ""));
+    w.close();
 }
 
 }  // namespace

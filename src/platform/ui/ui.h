@@ -90,6 +90,13 @@ public:
     // Shows a look-up list; the chosen row's key, or nullopt when cancelled.
     virtual std::optional<std::string> lookup(const LookupSpec& spec) = 0;
 
+    // Shows a help page of the installation (an HTML file) at `section`
+    // ("#..." or ""); false when it could not be shown. Without a help window
+    // of its own, the page goes to the desktop's program for it.
+    virtual bool showHelp(const std::string& page, const std::string& section) {
+        return openExternally(section.empty() ? page : "file://" + page + section);
+    }
+
     // Puts text on the clipboard (send-to).
     virtual void copyToClipboard(const std::string& text) = 0;
     // Opens a file or a web address with the desktop's program for it

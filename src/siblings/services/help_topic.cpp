@@ -37,10 +37,7 @@ bool openHelp(ui::Ui& ui, const std::string& installFolder, const std::string& t
         ui.tell("The help page for this window is not installed.|" + page, "Help", ui::Icon::Information);
         return false;
     }
-    // A section is only reached through a file address.
-    const std::string target =
-        t.section.empty() ? page : "file://" + std::filesystem::absolute(page, ec).string() + t.section;
-    if (!ui.openExternally(target)) {
+    if (!ui.showHelp(std::filesystem::absolute(page, ec).lexically_normal().string(), t.section)) {
         ui.tell("The help page could not be opened.|" + page, "Help", ui::Icon::Warning);
         return false;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // Help pages: every window's topic is a page of the installation's html/
-// folder, opened with the desktop's browser.
+// folder, shown in the program's help window (or the desktop's browser).
 #include <string>
 
 #include "platform/suite/session.h"
