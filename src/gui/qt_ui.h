@@ -34,6 +34,7 @@ public:
     std::optional<std::string> lookup(const ui::LookupSpec& spec) override;
     void copyToClipboard(const std::string& text) override;
     bool openExternally(const std::string& pathOrUrl) override;
+    bool viewTextFile(const std::string& path) override;
 
     int busyDepth() const { return busy_; }
 
