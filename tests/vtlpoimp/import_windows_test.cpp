@@ -285,3 +285,49 @@ TEST_F(ExportWindow, RecordsAreWrittenWholeAndInTheirForms) {
 }
 
 }  // namespace
+
+namespace {
+
+// Many orders in number order are read file by file; the records must be
+// those of one order at a time.
+TEST_F(ExportWindow, ManyOrdersInNumberOrderWriteWhatEachOrderWritesAlone) {
+    std::vector<ULong> poids;
+    for (int i = 0; i < 90; ++i) {
+        POMaster po;
+        po.PONumber = "N" + std::to_string(i);
+        po.VendorID = 101;
+        po.IssueDate = Date::fromYmd(2026, 1, 1 + i % 28);
+        po.POAmount = Money(i);
+        setReconciled(po, static_cast<Byte>(i % 3));
+        ASSERT_TRUE(store::Table<POMaster>(s.store()).insert(po));
+        if (i % 7 != 3) poids.push_back(po.POID);  // some are left out
+        for (int k = 0; k < i % 4; ++k) {
+            PODetail d;
+            d.POID = po.POID;
+            d.Description = "line \"" + std::to_string(k) + "\"";
+            d.QtyOrdered = Quantity(k + 1);
+            d.UnitPrice = 2.5;
+            d.DetailType = "Job";
+            d.DeliveryDate = Date::fromYmd(2026, 2, 1 + k);
+            ASSERT_TRUE(store::Table<PODetail>(s.store()).insert(d));
+        }
+    }
+    ExportResult all;
+    ASSERT_TRUE(exportOrders(s.store(), poids, s.folder, s.dir.file("all.txt"), {}, all));
+    std::string alone;
+    ExportResult sum;
+    for (ULong poid : poids) {
+        ExportResult one;
+        ASSERT_TRUE(exportOrders(s.store(), {poid}, s.folder, s.dir.file("one.txt"), {}, one));
+        alone += s.dir.read("one.txt");
+        sum.orders += one.orders;
+        sum.lines += one.lines;
+        sum.reconciled += one.reconciled;
+    }
+    EXPECT_EQ(s.dir.read("all.txt"), alone);
+    EXPECT_EQ(all.orders, sum.orders);
+    EXPECT_EQ(all.lines, sum.lines);
+    EXPECT_EQ(all.reconciled, sum.reconciled);
+}
+
+}  // namespace
