@@ -103,7 +103,8 @@ QWidget* UpdatePOMasterImportView::listTab(Part part, ListControls& c) {
     auto* page = new QWidget(this);
     auto* v = new QVBoxLayout(page);
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(new QLabel(QStringLiteral("Import File Name"), page));
+    c.fileLabel = new QLabel(QStringLiteral("Import File Name"), page);
+    fileRow->addWidget(c.fileLabel);
     c.file = new QLineEdit(page);
     c.file->setMaxLength(200);
     c.browse = new QPushButton(QStringLiteral("..."), page);
@@ -119,6 +120,7 @@ QWidget* UpdatePOMasterImportView::listTab(Part part, ListControls& c) {
     c.list->setSelectionMode(QAbstractItemView::SingleSelection);
     c.list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.list->verticalHeader()->hide();
+    c.list->verticalHeader()->setDefaultSectionSize(c.list->fontMetrics().height() + 6);
     c.list->horizontalHeader()->setStretchLastSection(true);
     h->addWidget(c.list, 1);
     auto* side = new QVBoxLayout;
@@ -195,7 +197,7 @@ void UpdatePOMasterImportView::refreshList(Part part, ListControls& c) {
     const QSignalBlocker blockCheck(c.titleLine);
     c.titleLine->setChecked(part == Part::Header ? form_.headerTitleLine() : form_.detailTitleLine());
     const bool shown = part == Part::Header || form_.detailFileShown();
-    for (QWidget* w : {static_cast<QWidget*>(c.file), static_cast<QWidget*>(c.browse),
+    for (QWidget* w : {c.fileLabel, static_cast<QWidget*>(c.file), static_cast<QWidget*>(c.browse),
                        static_cast<QWidget*>(c.titleLine)})
         w->setVisible(shown);
     c.file->setReadOnly(form_.viewOnly());

@@ -30,6 +30,7 @@ private:
     struct ListControls {
         QTableWidget* list = nullptr;
         std::vector<QPushButton*> buttons;
+        QWidget* fileLabel = nullptr;
         QLineEdit* file = nullptr;
         QPushButton* browse = nullptr;
         QCheckBox* titleLine = nullptr;
