@@ -43,6 +43,36 @@ TEST_F(ImportWindows, TheBuiltInSourceIsMadeOnceAndCannotBeDeleted) {
     EXPECT_EQ(listSources(s.store()).size(), 1u);
 }
 
+TEST_F(ImportWindows, SourcesAreAddedChangedLocatedAndDeletedFromTheImportWindow) {
+    ImportPOMaster w(*s);
+    w.open();
+    s.views.set<UpdatePOMasterImport>([](UpdatePOMasterImport& f) {
+        if (f.request() == suite::Request::Insert) f.setTitle("Bids from estimating");
+        else f.setHeaderFile("/data/bids.txt");
+        f.ok();
+    });
+    w.insertSource();
+    ASSERT_EQ(w.sources().size(), 2u);
+    EXPECT_EQ(w.sources()[w.highlighted()].ReportTitle, "Bids from estimating");  // the new one, highlighted
+    w.locate("*pur");
+    EXPECT_EQ(w.highlighted(), 0);
+    w.locate("BIDS");
+    EXPECT_EQ(w.highlighted(), 1);
+    w.changeSource();
+    EXPECT_EQ(findSource(s.store(), "Bids from estimating")->NameFrom, "/data/bids.txt");
+    EXPECT_EQ(w.highlighted(), 1);
+
+    s.ui.expectAsk("Are you sure you want to delete the highlighted record?", "Confirm Delete", "&Yes|&No", Icon::Warning)
+        .answer(2);
+    w.deleteSource();
+    EXPECT_EQ(w.sources().size(), 2u);
+    s.ui.expectAsk("Are you sure you want to delete the highlighted record?", "Confirm Delete", "&Yes|&No", Icon::Warning)
+        .answer(1);
+    w.deleteSource();
+    ASSERT_EQ(w.sources().size(), 1u);
+    EXPECT_EQ(w.highlighted(), 0);
+}
+
 TEST_F(ImportWindows, PreviewShowsTheErrorsAndCancelDropsEverything) {
     ImportPOMaster w(*s);
     w.open();
