@@ -144,9 +144,10 @@ ImportPOMasterView::ImportPOMasterView(imp::ImportPOMaster& w, QWidget* parent) 
 
 // Drawn as it goes; the buttons stay off until the run ends.
 void ImportPOMasterView::progress(int percent) {
-    if (bar_->value() == percent) return;
+    const QString text = qs(w_.progressText());
+    if (bar_->value() == percent && barText_->text() == text) return;
     bar_->setValue(percent);
-    barText_->setText(qs(w_.progressText()));
+    barText_->setText(text);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
