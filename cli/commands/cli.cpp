@@ -2,6 +2,7 @@
 
 #include "commands/dump.h"
 #include "commands/figures.h"
+#include "commands/import_export.h"
 #include "commands/init.h"
 #include "commands/print.h"
 #include "commands/summary.h"
@@ -17,7 +18,13 @@ const char* kUsage =
     "       vtlpo check --data DIR             list where committed costs, on-order quantities and\n"
     "                                          orders disagree with the purchase-order lines\n"
     "       vtlpo recalc --data DIR [--on-order]\n"
-    "                                          rebuild committed costs (and on-order quantities)\n";
+    "                                          rebuild committed costs (and on-order quantities)\n"
+    "       vtlpo source list|show|remove|add --data DIR ...\n"
+    "                                          list, show, remove or add import sources\n"
+    "       vtlpo import --data DIR --source TITLE [--file FILE] [--detail-file FILE] [--proceed] [--errors FILE]\n"
+    "                                          read, check and import purchase orders\n"
+    "       vtlpo export --data DIR (--po POID [--po POID ...] | --all) FILE\n"
+    "                                          write purchase orders to a text file\n";
 
 struct Parsed {
     std::string command;
@@ -60,6 +67,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // Commands with options of their own read them themselves.
     if (!args.empty() && args[0] == "print")
         return printCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, terminal);
+    // The command is the first word that is not an option or the data folder.
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data") {
+            ++i;
+            continue;
+        }
+        if (args[i].rfind("--", 0) == 0) continue;
+        if (args[i] == "source" || args[i] == "import" || args[i] == "export") {
+            return importExportCommand(args, out, err, terminal);
+        }
+        break;
+    }
     Parsed p = parse(args);
     if (!p.problem.empty()) {
         err << "vtlpo: " << p.problem << "\n" << kUsage;

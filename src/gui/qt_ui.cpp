@@ -1,5 +1,8 @@
 #include "gui/qt_ui.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -173,6 +176,21 @@ bool QtUi::openExternally(const std::string& pathOrUrl) {
     const bool isUrl = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
     const QUrl url = isUrl ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
     return QDesktopServices::openUrl(url);
+}
+
+// The desktop's text viewer gets the file's name as its one argument; no
+// shell ever reads the name.
+bool QtUi::viewTextFile(const std::string& path) {
+    const QString file = QFileInfo(qs(path)).absoluteFilePath();
+    for (const char* viewer : {"xdg-open", "gio"}) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(viewer));
+        if (program.isEmpty()) continue;
+        QStringList args;
+        if (QLatin1String(viewer) == QLatin1String("gio")) args << QStringLiteral("open");
+        args << file;
+        if (QProcess::startDetached(program, args)) return true;
+    }
+    return openExternally(path);
 }
 
 }  // namespace vtl::gui

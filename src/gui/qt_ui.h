@@ -36,6 +36,7 @@ public:
     bool showHelp(const std::string& page, const std::string& section) override;
     void copyToClipboard(const std::string& text) override;
     bool openExternally(const std::string& pathOrUrl) override;
+    bool viewTextFile(const std::string& path) override;
 
     int busyDepth() const { return busy_; }
 

@@ -3,7 +3,7 @@
 // in quantity, price and unit, deleted and moved, orders deleted from the
 // browse and the pick list, duplicated, reconciled and unreconciled, goods
 // received on packing slips with serial numbers, invoices posted as the
-// payables module posts them, and rebuilds. After every step each cost
+// payables module posts them, imports of orders from a file, and rebuilds. After every step each cost
 // code's committed amount and each item's on-order quantity must equal what
 // the stored lines say, to the cent and the fourth place, and the orders
 // must agree with their lines.
@@ -39,6 +39,8 @@
 #include "vtlporec/procedures.h"
 #include "vtlporec/reconcile_po_detail.h"
 #include "vtlporec/update_po_reconcile.h"
+#include "vtlpoimp/import_po_master.h"
+#include "vtlpoimp/import_source.h"
 
 using namespace vtl;
 
@@ -98,6 +100,7 @@ public:
         });
         views_.set<ent::DuplicatePO>([](ent::DuplicatePO& d) { d.ok(); });
         views_.set<rec::ReconcilePODetail>([](rec::ReconcilePODetail& f) { f.cancel(); });
+        views_.set<imp::BrowseErrQue>([](imp::BrowseErrQue& q) { q.proceed(); });
         company();
     }
 
@@ -106,11 +109,13 @@ public:
     // What the workload built, so a test can see it really went everywhere.
     struct Reach {
         int orders = 0, lines = 0, inventory = 0, received = 0, invoiced = 0, closed = 0, serials = 0;
-        int committedCodes = 0, itemsOnOrder = 0;
+        int committedCodes = 0, itemsOnOrder = 0, imported = 0;
     };
     Reach reach() {
         Reach r;
         r.orders = static_cast<int>(orders().size());
+        for (const POMaster& po : orders())
+            if (po.PreparedBy == "Pat") ++r.imported;
         for (const PODetail& d : allLines()) {
             ++r.lines;
             if (d.DetailType == "Inventory") ++r.inventory;
@@ -142,6 +147,7 @@ public:
         else if (pick < 78) done = receive();
         else if (pick < 92) done = invoice();
         else if (pick < 95) done = closeSlip();
+        else if (pick < 98) done = importOrders();
         else done = rebuild();
     }
 
@@ -170,6 +176,8 @@ private:
         sys.AutoNumberPOs = 1;
         sys.NextPONumber = 1000;
         sys.DefaultPOTaxRate = 8.25;
+        sys.DefaultJobAccount = "5000-00";  // imported job and equipment lines are charged here
+        sys.DefaultEQAccount = "5000-00";
         put<Systems>(sys);
         UserFile u;
         u.UserID = "JDL";
@@ -557,6 +565,56 @@ private:
         return "invoice " + std::to_string(line.DetailID) + " " + q.toString();
     }
 
+    // Orders read from a file through the import window, as the module's
+    // own export writes them: job, stock (by the box too), ledger and
+    // equipment lines, text lines, and now and then a line the checks drop.
+    std::string importOrders() {
+        std::string text;
+        const int headers = 1 + roll(3);
+        for (int h = 0; h < headers; ++h) {
+            text += "H," + std::to_string(1 + roll(3)) + ",\"Pat\",,\"" + (chance(50) ? "" : "IMP-" + std::to_string(++imported_)) +
+                    "\",,,,,0,0,0,0\n";
+            for (int n = roll(4); n > 0; --n) {
+                const std::string qty = std::to_string(1 + roll(9)) + "." + std::to_string(roll(10));
+                const std::string price = std::to_string(1 + roll(50)) + ".25";
+                const int kind = roll(100);
+                if (kind < 40) {
+                    const auto& code = kCodes[roll(3)];
+                    text += "D,0,\"\",\"\",\"job\"," + qty + "," + price + ",\"EA\",0,\"J\",\"\",\"" + kJobs[roll(4)] +
+                            "\",\"" + code[0] + code[1] + "\"\n";
+                } else if (kind < 70) {
+                    const char* item = kItems[roll(3)];
+                    const char* unit = std::string(item) == "NAIL" && chance(50) ? "BOX" : "EA";
+                    text += "D,0,\"\",\"" + std::string(item) + "\",\"stock\"," + qty + "," + price + ",\"" + unit +
+                            "\",0,\"Inventory\",\"\"\n";
+                } else if (kind < 80) {
+                    text += "D,0,\"\",\"\",\"ledger\"," + qty + "," + price + ",\"EA\",0,\"G\",\"" +
+                            (chance(80) ? "5000-00" : "9999-99") + "\"\n";
+                } else if (kind < 90) {
+                    text += "D,0,\"\",\"\",\"fuel\"," + qty + "," + price + ",\"GAL\",0,\"E\",\"\",\"\",\"\",\"EQ1\",\"FUEL\"\n";
+                } else {
+                    text += "D,1,\"Call before delivery\"\n";
+                }
+            }
+        }
+        const std::string path = dir_.file("import.txt");
+        if (FILE* f = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
+        if (!imp::findSource(store(), imp::kBuiltInTitle))
+            imp::ensureBuiltInSource(store(), false, "JDL", clock_.today());
+        auto source = imp::findSource(store(), imp::kBuiltInTitle);
+        source->NameFrom = path;
+        store::Table<JCLimits>(store()).update(*source);
+        imp::ImportPOMaster w(*session_);
+        w.open();
+        w.preview();
+        const std::size_t read = w.rowCount();
+        w.importRecords();
+        return "import " + std::to_string(read) + " of " + std::to_string(headers) + " orders";
+    }
+
     std::string rebuild() {
         rec::RebuildResult result;
         if (store::Status s = rec::rebuildFigures(store(), kCostCodeLen, {chance(50)}, result); !s)
@@ -582,6 +640,7 @@ private:
     ModuleState module_;
     std::unique_ptr<Session> session_;
     std::function<void(ent::UpdatePODetail&)> lineAction_;
+    int imported_ = 0;
 };
 
 // Runs one seed; the first step after which something disagrees fails it.
@@ -618,14 +677,14 @@ TEST(RunningFiguresModel, FixedSeedsKeepEveryFigureEqualToItsLines) {
         for (auto [sum, one] : {std::pair{&all.orders, r.orders}, {&all.lines, r.lines}, {&all.inventory, r.inventory},
                                 {&all.received, r.received}, {&all.invoiced, r.invoiced}, {&all.closed, r.closed},
                                 {&all.serials, r.serials}, {&all.committedCodes, r.committedCodes},
-                                {&all.itemsOnOrder, r.itemsOnOrder}})
+                                {&all.itemsOnOrder, r.itemsOnOrder}, {&all.imported, r.imported}})
             *sum += one;
     }
     // The workload reached every kind of line state it is meant to test.
     std::printf("model: %d orders, %d lines (%d inventory, %d received, %d invoiced, %d closed), %d serials, "
-                "%d cost codes and %d items with a figure\n",
+                "%d cost codes and %d items with a figure, %d orders imported\n",
                 all.orders, all.lines, all.inventory, all.received, all.invoiced, all.closed, all.serials,
-                all.committedCodes, all.itemsOnOrder);
+                all.committedCodes, all.itemsOnOrder, all.imported);
     EXPECT_GT(all.orders, 50);
     EXPECT_GT(all.received, 10);
     EXPECT_GT(all.invoiced, 10);
@@ -633,6 +692,7 @@ TEST(RunningFiguresModel, FixedSeedsKeepEveryFigureEqualToItsLines) {
     EXPECT_GT(all.serials, 2);
     EXPECT_GT(all.committedCodes, 10);
     EXPECT_GT(all.itemsOnOrder, 3);
+    EXPECT_GT(all.imported, 10);
 }
 
 TEST(RunningFiguresModel, MoreSeedsWhenAsked) {

@@ -18,6 +18,7 @@
 #include "gui/ent/form/form_views.h"
 #include "gui/ent/line/line_views.h"
 #include "gui/email/email_views.h"
+#include "gui/imp/imp_views.h"
 #include "gui/rec/rec_views.h"
 #include "gui/report/report_views.h"
 #include "gui/rpt/limit_print_pos_view.h"
@@ -29,6 +30,7 @@
 #include "vtlpoent/procedures.h"
 #include "vtlporec/procedures.h"
 #include "vtlporpt/procedures.h"
+#include "vtlpoimp/procedures.h"
 
 namespace vtl::host {
 namespace {
@@ -104,12 +106,14 @@ int runVantrel(int argc, char** argv, const std::string& sourceFolder) {
     gui::registerLineViews(session.views);
     rec::registerRecProcedures(session.procedures);
     rpt::registerReportProcedures(session.procedures);
+    imp::registerImportProcedures(session.procedures);
     gui::registerRecViews(session.views);
     // What the reports draw with: the text measure, PDF files, the preview and the printer.
     render::registerReportDevices(session.views);
     gui::registerReportViews(session.views);
     gui::registerPrintViews(session.views);
     gui::registerEmailViews(session.views);
+    gui::registerImportViews(session.views);
 
     suite::IniFile& settings = session.settings;
     const auto user = signOn(

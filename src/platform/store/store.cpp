@@ -640,17 +640,20 @@ bool TableCore::keepNumber(std::int64_t number) {
     return !st.failed();
 }
 
-Status TableCore::reserveNumber(std::int64_t& number) {
-    number = 0;
+Status TableCore::reserveNumber(std::int64_t& number) { return reserveNumbers(1, number); }
+
+Status TableCore::reserveNumbers(std::int64_t count, std::int64_t& first) {
+    first = 0;
+    if (count <= 0) return Status::success();
     if (autoIndex_ < 0 || !store_.numbersKept()) return Status::failure("no numbers are kept" + words("Autoincrementing"));
     // Read and raise under one write lock, so no two callers get one number.
     Transaction tx(store_);
     if (!tx.status()) return Status::failure(tx.status().message + words("Autoincrementing"));
     const std::int64_t next = highestNumber() + 1;
-    if (!keepNumber(next)) return failure("Autoincrementing");
+    if (!keepNumber(next + count - 1)) return failure("Autoincrementing");
     Status s = tx.commit();
     if (!s) return Status::failure(s.message + words("Autoincrementing"));
-    number = next;
+    first = next;
     return Status::success();
 }
 

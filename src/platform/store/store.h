@@ -256,6 +256,9 @@ public:
     // a record: a record inserted later with it keeps it, and no insert or
     // reservation ever gets it again, even when that record is never stored.
     Status reserveNumber(std::int64_t& number);
+    // Hands out `count` numbers in a row the same way, the first in `first`,
+    // for a batch job that stores many records with numbers of its own.
+    Status reserveNumbers(std::int64_t count, std::int64_t& first);
 
     // One batch of a scan. `after` holds the key values (and the tail) of the
     // last row read, empty for the first batch. Calls `row` for each record.
@@ -301,6 +304,7 @@ public:
     std::int64_t count(int key, const R& rec, int fixed) { return core_->count(key, &rec, fixed); }
     std::int64_t highestNumber() { return core_->highestNumber(); }
     Status reserveNumber(std::int64_t& number) { return core_->reserveNumber(number); }
+    Status reserveNumbers(std::int64_t count, std::int64_t& first) { return core_->reserveNumbers(count, first); }
 
     // Positions on `key` at the buffer's component values (or at the start)
     // and reads forward or backward.

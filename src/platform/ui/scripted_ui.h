@@ -130,6 +130,12 @@ public:
         opened_.push_back(pathOrUrl);
         return openOk_;
     }
+    bool viewTextFile(const std::string& path) override {
+        viewed_.push_back(path);
+        return openOk_;
+    }
+    // The files shown in the text viewer.
+    const std::vector<std::string>& viewedTextFiles() const { return viewed_; }
 
 private:
     Expectation& add(Kind kind);
@@ -145,7 +151,7 @@ private:
     int busy_ = 0;
     bool openOk_ = true;
     std::int64_t cancelAt_ = -1;
-    std::vector<std::string> clipboard_, opened_, transcript_;
+    std::vector<std::string> clipboard_, opened_, viewed_, transcript_;
     // Shared with the progress windows, which may outlive a moved-from script.
     std::shared_ptr<std::vector<ProgressRecord>> progress_;
     std::vector<LookupRecord> lookups_;

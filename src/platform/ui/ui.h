@@ -102,6 +102,9 @@ public:
     // Opens a file or a web address with the desktop's program for it
     // (help pages, attachments, PDF files, training videos); false when that failed.
     virtual bool openExternally(const std::string& pathOrUrl) = 0;
+    // Shows a text file in the desktop's text viewer, the file's name handed
+    // to it as an argument; false when that failed.
+    virtual bool viewTextFile(const std::string& path) { return openExternally(path); }
 };
 
 // Keeps the wait cursor up for a scope.
