@@ -61,7 +61,9 @@ TEST_F(PrintCommand, GenerateWritesACheckedPdfWithEmbeddedFontsAndNumbersWhatItP
     std::istringstream rows(fonts);
     std::string row;
     for (int n = 0; std::getline(rows, row); ++n)
-        if (n >= 2) EXPECT_NE(row.find(" yes "), std::string::npos) << "not embedded: " << row;
+        if (n >= 2) {
+            EXPECT_NE(row.find(" yes "), std::string::npos) << "not embedded: " << row;
+        }
     const std::string text = runTool("pdftotext", QStringList{QString::fromStdString(pdf), "-"}).out;
     EXPECT_NE(text.find("PURCHASE ORDER"), std::string::npos);
     EXPECT_NE(text.find("NUMBER: 1042"), std::string::npos);
