@@ -165,7 +165,13 @@ std::optional<std::string> QtUi::lookup(const ui::LookupSpec& spec) {
 
 bool QtUi::showHelp(const std::string& page, const std::string& section) {
     if (!QFileInfo(qs(page)).isFile()) return false;
-    HelpWindow::shared(dialogParent()).showPage(qs(page), qs(section));
+    // Over the window that is waiting for an answer, if any: a window
+    // outside it could not be clicked until that one closed.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = dialogParent();
+    HelpWindow& help = HelpWindow::shared(owner);
+    if (help.parentWidget() != owner) help.setParent(owner, help.windowFlags());
+    help.showPage(qs(page), qs(section));
     return true;
 }
 

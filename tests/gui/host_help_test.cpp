@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 
+#include <QDialog>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -105,6 +106,22 @@ TEST(HelpWindow, ShowsTheTopicAtItsSectionFollowsLinksAndGoesBack) {
     // A page that is not there is not shown.
     EXPECT_FALSE(ui.showHelp((htmlFolder() / "Nowhere.htm").string(), ""));
     w.close();
+
+    // Asked from a window that waits for an answer, help sits over that
+    // window, so it can be used before the window closes.
+    {
+        QDialog waiting;
+        waiting.setModal(true);
+        waiting.show();
+        ASSERT_TRUE(ui.showHelp(page, ""));
+        EXPECT_EQ(gui::HelpWindow::shared(nullptr).parentWidget(), &waiting);
+        EXPECT_TRUE(gui::HelpWindow::shared(nullptr).isVisible());
+        waiting.close();
+    }
+    // Gone with that window, it is made anew the next time.
+    ASSERT_TRUE(ui.showHelp(page, ""));
+    EXPECT_TRUE(gui::HelpWindow::shared(nullptr).isVisible());
+    gui::HelpWindow::shared(nullptr).close();
 }
 
 }  // namespace
