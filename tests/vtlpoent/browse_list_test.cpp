@@ -1,6 +1,9 @@
 // The purchase-order browse's list: which orders show, in what order, with
 // which icon, open amount and colour; the locator; tagging and show modes.
+#include <cstdio>
+
 #include "browse_fixture.h"
+#include "siblings/services/send_to.h"
 
 using namespace vtl;
 using namespace vtl::test;
@@ -142,4 +145,32 @@ TEST_F(BrowseTest, SortingByAColumnKeepsTheHighlightedOrder) {
     EXPECT_EQ(shownNumbers(b), (std::vector<std::string>{"1002", "1001", "1003"}));
     b.sortBy(std::nullopt);
     EXPECT_EQ(shownNumbers(b), (std::vector<std::string>{"1001", "1002", "1003"}));
+}
+
+TEST_F(BrowseTest, TheListSavedAsCsvIsDataASpreadsheetReadsAtOnce) {
+    addVendor(9, "Baker, Smith & \"Sons\"");
+    addOrder("1001", 9, 0, "2793.59");
+    addOrder("1002", 7, kPartiallyReconciled, "12500.00");
+    BrowsePOMaster browse(*s);
+    browse.open();
+    const std::string path = s.folder + "/list.csv";
+    s.views.set<services::SendToWindow>([&](services::SendToWindow& w) { EXPECT_TRUE(w.toCsvFile(path)); });
+    s.ui.expectTell("The list was saved to|" + path, "Send List Contents To...", ui::Icon::Information);
+    browse.sendTo();
+
+    // Read back with Python's csv module, as a spreadsheet would.
+    const std::string script = "import csv,json,sys; print(json.dumps(list(csv.reader(open(sys.argv[1], newline='')))))";
+    FILE* p = ::popen(("/usr/bin/python3 -c \"" + script + "\" " + path).c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string json;
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) json.append(buf, n);
+    ASSERT_EQ(::pclose(p), 0) << json;
+    EXPECT_EQ(json,
+              "[[\"Tagged\", \"Status\", \"PO Number\", \"Vendor ID\", \"Vendor Name\", \"Issue Date\", \"Job\", "
+              "\"Amount\", \"Remaining\"], "
+              "[\"No\", \"Open\", \"1001\", \"9\", \"Baker, Smith & \\\"Sons\\\"\", \"2026-06-01\", \"\", "
+              "\"2793.59\", \"2793.59\"], "
+              "[\"No\", \"Partial with Invoice\", \"1002\", \"7\", \"Acme Supply\", \"2026-06-01\", \"\", "
+              "\"12500.00\", \"12500.00\"]]\n");
 }

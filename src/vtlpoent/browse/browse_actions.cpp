@@ -409,16 +409,36 @@ void BrowsePOMaster::exportTagged() {
     refresh();
 }
 
+namespace {
+
+// The status icon in the words of the list's legend.
+std::string statusText(BrowseIcon icon) {
+    switch (icon) {
+        case BrowseIcon::Full: return "Full with Invoice";
+        case BrowseIcon::Partial: return "Partial with Invoice";
+        case BrowseIcon::FullGreen: return "Full with Packing Slip";
+        case BrowseIcon::PartialGreen: return "Partial with Packing Slip";
+        default: return "Open";
+    }
+}
+
+}  // namespace
+
 void BrowsePOMaster::sendTo() {
     if (rowCount() == 0) return;
+    // Sent as data for a spreadsheet: every column named, the status in
+    // words, dates as ISO dates and amounts as plain numbers.
     std::vector<std::vector<std::string>> rows;
     rows.reserve(static_cast<std::size_t>(rowCount()));
     for (std::int64_t i = 0; i < rowCount(); ++i) {
         BrowseRow r = row(i);
-        rows.push_back({r.tag, std::to_string(static_cast<int>(r.icon)), r.poNumber, r.vendorId, r.vendorName,
-                        r.issueDate, r.job, r.amount, r.remaining});
+        rows.push_back({r.tagged ? "Yes" : "No", statusText(r.icon), r.poNumber, r.vendorId, r.vendorName,
+                        r.issueDateValue.iso(), r.job, r.amountValue.toString(), r.remainingValue.toString()});
     }
-    services::sendListTo(session_, kTitle, headers(), rows);
+    services::sendListTo(session_, kTitle,
+                         {"Tagged", "Status", "PO Number", "Vendor ID", "Vendor Name", "Issue Date", "Job", "Amount",
+                          "Remaining"},
+                         rows);
 }
 
 void BrowsePOMaster::playTraining() { services::playTrainingVideo(session_, "POEnt"); }

@@ -144,6 +144,7 @@ BrowseRow BrowsePOMaster::row(std::int64_t index) {
             r.vendorId = pic::clip(pic::format(po.VendorID, "@n_6b"));
             r.vendorName = vendorName(po.VendorID);
             r.issueDate = pic::clip(pic::format(po.IssueDate, "@d1b"));
+            r.issueDateValue = po.IssueDate;
             r.job = po.DefaultJob.clip();
             r.amountValue = po.POAmount;
             r.amount = pic::clip(pic::format(po.POAmount, "@n-14.2"));

@@ -37,6 +37,7 @@ struct BrowseRow {
     std::string tag, poNumber, vendorId, vendorName, issueDate, job, amount, remaining;
     Money amountValue;
     Decimal<11, 2> remainingValue;
+    Date issueDateValue;
 };
 
 enum class ShowMode { All = 0, Tagged = 1, Untagged = 2 };
