@@ -116,5 +116,31 @@ TEST_F(MainWindowTest, WindowPlacesAreKeptInTheSettingsFileBetweenRuns) {
     EXPECT_EQ(lost.pos(), QPoint(5, 6));
 }
 
+class MainWindowAboutTest : public HostTest {
+protected:
+    setup::SetupCatalog catalog_{6};
+};
+
+TEST_F(MainWindowAboutTest, AboutNamesTheVersionAndTheDataFolderAndGreyedItemsSayWhy) {
+    host::MainWindow w(session_, catalog_);
+    QAction* about = nullptr;
+    for (QAction* a : w.findChildren<QAction*>())
+        if (a->text() == "&About Vantrel Purchase Orders") about = a;
+    ASSERT_NE(about, nullptr);
+    EXPECT_STRNE(host::programVersion(), "unknown");
+    ui_.expectTell("Vantrel Purchase Orders|Version " + std::string(host::programVersion()) +
+                       "|Purchase orders for construction contractors.|Data folder: " + session_.dataFolder,
+                   "About Vantrel Purchase Orders", ui::Icon::Information);
+    about->trigger();
+
+    // Nothing is installed in this session: every item is greyed and says why.
+    QAction* listing = w.procedureAction("PrintPOListing");
+    ASSERT_NE(listing, nullptr);
+    EXPECT_FALSE(listing->isEnabled());
+    EXPECT_EQ(listing->toolTip(), "Not available in this version of the program");
+    EXPECT_TRUE(w.purchaseOrdersMenu()->toolTipsVisible());
+}
+
+
 }  // namespace
 }  // namespace vtl::test

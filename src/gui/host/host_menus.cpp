@@ -21,6 +21,12 @@ const std::vector<ProcedureItem>& purchaseOrderMenu() {
     return items;
 }
 
+#ifndef VTL_VERSION
+#define VTL_VERSION "unknown"
+#endif
+
+const char* programVersion() { return VTL_VERSION; }
+
 std::string companyName(store::Store& store) {
     auto cursor = store::Table<Systems>(store).all(Systems::KeySystemID);
     Systems sys;

@@ -24,6 +24,9 @@ std::string signedOnText(store::Store& store, const std::string& userId);
 // "Vantrel - Purchase Orders - Cascade Builders"
 std::string mainWindowTitle(const std::string& company);
 
+// The program's version, "0.11.0".
+const char* programVersion();
+
 inline constexpr const char* kHelpContents = "html/index.htm";
 inline constexpr const char* kMainWindowHelp = "html/Main_Window.htm";
 inline constexpr const char* kSignOnHelp = "html/Sign_On.htm";

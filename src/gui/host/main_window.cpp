@@ -72,6 +72,8 @@ void MainWindow::buildMenus() {
         connect(a, &QAction::triggered, this, [this, name] { runProcedure(name); });
         procedureActions_[item.procedure] = a;
     }
+    // A greyed item says why when the pointer rests on it.
+    poMenu_->setToolTipsVisible(true);
     connect(poMenu_, &QMenu::aboutToShow, this, &MainWindow::refresh);
 
     setupMenu_ = menuBar()->addMenu(QStringLiteral("&Setup"));
@@ -107,8 +109,8 @@ void MainWindow::buildMenus() {
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&About Vantrel Purchase Orders"));
     connect(about, &QAction::triggered, this, [this] {
-        session_.ui.tell("Vantrel Purchase Orders|Purchase orders for construction contractors.|Data folder: " +
-                             session_.dataFolder,
+        session_.ui.tell("Vantrel Purchase Orders|Version " + std::string(programVersion()) +
+                             "|Purchase orders for construction contractors.|Data folder: " + session_.dataFolder,
                          "About Vantrel Purchase Orders", ui::Icon::Information);
     });
 }
@@ -193,10 +195,12 @@ void MainWindow::refresh() {
     emailSettings_->setEnabled(session_.views.has<rpt::EmailSetup>());
     for (auto& [name, action] : procedureActions_) {
         const bool there = session_.procedures.available(name);
+        const QString why = there ? QString() : QStringLiteral("Not available in this version of the program");
         action->setEnabled(there);
+        action->setToolTip(there ? action->statusTip() : why);
         if (QPushButton* b = procedureButton(name)) {
             b->setEnabled(there);
-            b->setToolTip(there ? QString() : QStringLiteral("Not available in this version"));
+            b->setToolTip(why);
         }
     }
 }
