@@ -224,6 +224,14 @@ TEST_F(FormTest, ShipToFillsFromTheChosenParty) {
     f->alternateShipTo();
     EXPECT_TRUE(f->enterShipToJob("J100"));
     EXPECT_EQ(f->header().ShipToName, "Harbor Bridge");
+    // The ship-to job found by the start of its name, as the default job is.
+    f->setShipToType("Job");
+    EXPECT_TRUE(f->enterShipToJob("hil"));
+    EXPECT_EQ(f->header().ShipToJob, "J200");
+    s.ui.expectLookup("Select a Job by Name").choose("J100");
+    EXPECT_TRUE(f->enterShipToJob("H"));
+    EXPECT_EQ(f->header().ShipToJob, "J100");
+    EXPECT_EQ(f->header().ShipToName, "Harbor Bridge");
     f->cancel();
 }
 

@@ -196,17 +196,26 @@ void UpdatePOMaster::setShipToType(const std::string& type) {
     buildCityStateZip();
 }
 
-bool UpdatePOMaster::enterShipToJob(const std::string& job) {
+std::optional<JCHeader> UpdatePOMaster::jobTyped(const std::string& typed) {
+    const std::string text(suite::trimmed(typed));
     JCHeader j;
-    j.JobID = std::string(suite::trimmed(job));
-    if (!store::Table<JCHeader>(session_.store).fetch(JCHeader::KeyJobID, j)) {
-        auto chosen = mode_ == FormMode::View ? std::nullopt : siblings::browseJCHeader(session_, job);
-        if (!chosen) {
-            focus_ = focus::kShipToJob;
-            return false;
-        }
-        j = *chosen;
+    j.JobID = text;
+    if (store::Table<JCHeader>(session_.store).fetch(JCHeader::KeyJobID, j)) return j;
+    if (mode_ == FormMode::View) return std::nullopt;
+    // Not a job number: the start of a job's name, then the list of jobs.
+    auto named = siblings::jobsNamed(session_.store, text);
+    if (named.size() == 1) return named.front();
+    if (named.size() > 1) return siblings::selectJobByName(session_, text);
+    return siblings::browseJCHeader(session_, text);
+}
+
+bool UpdatePOMaster::enterShipToJob(const std::string& job) {
+    const auto found = jobTyped(job);
+    if (!found) {
+        focus_ = focus::kShipToJob;
+        return false;
     }
+    const JCHeader& j = *found;
     po_.ShipToJob = j.JobID;
     // A job has one address line: the second keeps what it held.
     fillShipTo({j.JobName.clip(), j.Address.clip(), std::nullopt, j.City.clip(), j.State.clip(), j.Zip.clip(),
@@ -266,23 +275,13 @@ bool UpdatePOMaster::enterDefaultJob(const std::string& typed) {
     const std::string text(suite::trimmed(typed));
     po_.DefaultJob = text;
     if (text.empty()) return true;
-    JCHeader j;
-    j.JobID = text;
-    if (!store::Table<JCHeader>(session_.store).fetch(JCHeader::KeyJobID, j)) {
-        std::optional<JCHeader> chosen;
-        if (mode_ != FormMode::View) {
-            auto named = siblings::jobsNamed(session_.store, text);
-            if (named.size() == 1) chosen = named.front();
-            else if (named.size() > 1) chosen = siblings::selectJobByName(session_, text);
-            else chosen = siblings::browseJCHeader(session_, text);
-        }
-        if (!chosen) {
-            po_.DefaultJob = "";
-            focus_ = focus::kDefaultJob;
-            return false;
-        }
-        j = *chosen;
+    const auto found = jobTyped(text);
+    if (!found) {
+        po_.DefaultJob = "";
+        focus_ = focus::kDefaultJob;
+        return false;
     }
+    const JCHeader& j = *found;
     po_.DefaultJob = j.JobID.clip();
     if (!jobAccepted(acceptJob(session_, j))) {
         po_.DefaultJob = "";

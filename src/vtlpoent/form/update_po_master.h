@@ -217,6 +217,9 @@ public:
     void cancel();
 
 private:
+    // The job a typed text names: its number, else the start of one open
+    // job's name, else the job chosen from a list; nullopt when none.
+    std::optional<JCHeader> jobTyped(const std::string& typed);
     // opening
     bool primeNew();
     void readUser();
