@@ -101,10 +101,6 @@ void fitColumns(QTableView* view, const TableModel* model) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int c = static_cast<int>(i);
         const int declared = dialogUnitsToPixels(view, columns[i].width);
-        if (i + 1 == columns.size()) {
-            view->setColumnWidth(c, declared);
-            continue;
-        }
         int wanted = headers.horizontalAdvance(qs(columns[i].header)) + kPadding;
         for (int r = 0; r < rows; ++r) wanted = std::max(wanted, cells.horizontalAdvance(model->cell(r, c)) + kPadding);
         view->setColumnWidth(c, std::max(declared, std::min(wanted, 2 * declared)));

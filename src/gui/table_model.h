@@ -39,7 +39,8 @@ private:
 // font's average character width each) and aligned as declared.
 void setUpList(QTableView* view, TableModel* model);
 // Widens the columns whose header or first rows do not fit their declared
-// width (the last column stretches to the window anyway).
+// width, up to twice that width (the last one too: a window sized from its
+// columns then shows a phone number whole).
 void fitColumns(QTableView* view, const TableModel* model);
 // Pixels of `dialogUnits` horizontal dialog units in the widget's font.
 int dialogUnitsToPixels(const QWidget* widget, int dialogUnits);

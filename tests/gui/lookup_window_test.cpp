@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include "gui/lookup_window.h"
+#include "gui/table_model.h"
 #include "gui/qt_ui.h"
 #include "gui/qt_driver.h"
 
@@ -167,4 +168,22 @@ TEST_F(LookupWindowTest, TenThousandRowsOpenAndLocateQuickly) {
 }
 
 }  // namespace
+}  // namespace vtl::test
+
+namespace vtl::test {
+
+TEST(LookupWindowFit, ALastColumnTooNarrowForItsValuesIsWidenedSoTheyShowWhole) {
+    offscreenApp();
+    ui::LookupSpec spec;
+    spec.title = "Select a Vendor";
+    spec.columns = {{"Vendor Name", 140}, {"Phone", 30}};
+    spec.rows = [] {
+        return std::vector<ui::LookupRow>{{"101", {"Cascade Lumber & Millwork", "(360) 555-0111 ext. 204"}}};
+    };
+    gui::LookupWindow w(spec);
+    const int phone = w.list()->fontMetrics().horizontalAdvance(QStringLiteral("(360) 555-0111 ext. 204"));
+    EXPECT_GT(phone, gui::dialogUnitsToPixels(w.list(), 30)) << "the declared width is too narrow";
+    EXPECT_GE(w.list()->columnWidth(1), phone);
+}
+
 }  // namespace vtl::test
