@@ -3,6 +3,7 @@
 #include "commands/dump.h"
 #include "commands/figures.h"
 #include "commands/init.h"
+#include "commands/listing.h"
 #include "commands/print.h"
 #include "commands/summary.h"
 #include "records/database.h"
@@ -60,13 +61,15 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // Commands with options of their own read them themselves.
     if (!args.empty() && args[0] == "print")
         return printCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, terminal);
+    if (!args.empty() && args[0] == "listing")
+        return listingCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, terminal);
     Parsed p = parse(args);
     if (!p.problem.empty()) {
         err << "vtlpo: " << p.problem << "\n" << kUsage;
         return 2;
     }
     if (p.command == "help" || p.command.empty()) {
-        (p.command.empty() ? err : out) << kUsage << kPrintUsage;
+        (p.command.empty() ? err : out) << kUsage << kPrintUsage << kListingUsage;
         return p.command.empty() ? 2 : 0;
     }
     if (p.data.empty()) {
