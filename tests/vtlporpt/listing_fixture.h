@@ -104,8 +104,9 @@ protected:
         inv.InvoiceNo = number;
         inv.InvoiceDate = Date::fromYmd(2026, 6, 15);
         APInv existing = inv;
-        if (!store::Table<APInv>(s.store()).fetch(APInv::KeyInvoiceID, existing))
+        if (!store::Table<APInv>(s.store()).fetch(APInv::KeyInvoiceID, existing)) {
             ASSERT_TRUE(store::Table<APInv>(s.store()).insert(inv));
+        }
         PORec r;
         r.DetailID = detailId;
         r.InvoiceID = invoiceId;

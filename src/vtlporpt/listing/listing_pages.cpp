@@ -86,11 +86,12 @@ void ListingPages::newPage() {
         heading(kSOpen, "Open Amount", Align::Right);
         y += rowH_;
     } else {
-        heading(kRef, "Purchase Order");
+        // The first two heading rows' words reach over the columns beside them.
+        heading(Column{kRef.x, kItem.x - kRef.x}, "Purchase Order");
         heading(kItem, "Item");
-        heading(kAccount, "Disbursement");
+        heading(Column{kAccount.x, kAccount.w + 250}, "Disbursement");
         y += rowH_;
-        heading(kRef, "Reference");
+        heading(Column{kRef.x, kItem.x - kRef.x}, "Reference");
         heading(kCatalog, "Catalog");
         heading(kReceipt, "Last");
         y += rowH_;
