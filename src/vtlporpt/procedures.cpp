@@ -3,6 +3,7 @@
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
 #include "vtlporpt/create_po_print.h"
+#include "vtlporpt/designed/designed_listing.h"
 #include "vtlporpt/designed/print_purchase_order.h"
 #include "vtlporpt/limit_print_pos.h"
 #include "vtlporpt/listing/browse_po_list_limits.h"
@@ -22,6 +23,7 @@ void registerReportProcedures(suite::ProcedureTable& table) {
     table.set("LimitPrintPOs", runLimitPrintPOs);
     table.set("PurchaseOrderDummy", runPurchaseOrderDummy);
     table.set(kListingProcedure, runPrintPOListing);
+    table.set(kDesignedListingProcedure, runPrintPOListFM);
     table.set("BrowsePOListLimits", runBrowsePOListLimits);
     table.set("UpdatePOListLimits", runUpdatePOListLimits);
     table.set("PrintPurchaseOrderServer", runPrintPurchaseOrderServer);

@@ -14,6 +14,7 @@ namespace vtl::rpt {
 
 struct ListingPageSetup {
     std::string companyName;
+    std::string reportTitle;
     Date runDate;
     Time runTime;
     ListingFormat format = ListingFormat::Detailed;

@@ -63,6 +63,7 @@ ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasur
     const ListingOptions options = listingOptions(limits);
     ListingPageSetup setup;
     setup.companyName = sys.CompanyName.clip();
+    setup.reportTitle = limits.ReportTitle.clip();
     setup.runDate = today;
     setup.runTime = s.clock.now();
     setup.format = options.format;
