@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "report/pages/devices.h"
+#include "siblings/services/report_export.h"
 #include "siblings/services/services.h"
 #include "support/golden.h"
 #include "vtlporpt/listing/listing_params.h"
@@ -327,7 +328,7 @@ TEST_F(ListingRunTest, ExportThisReportHandsTheTextImageWithItsParametersToTheEx
         p.press(0);
     });
     const std::string path = s.folder + "/open.txt";
-    s.ui.expectSaveFile("Export Report", "Text Files|*.txt|All Files|*.*").answer(path);
+    s.ui.expectSaveFile(services::kReportExportTitle, services::kTextFilter).answer(path);
     s.ui.expectTell("The report was exported to|" + path, "Export Report", Icon::Information);
     ASSERT_TRUE(s->call("PrintPOListing"));
     std::ifstream in(path);

@@ -1,4 +1,5 @@
 #include "siblings/services/report_export.h"
+#include <cctype>
 
 #include "platform/suite/error_object.h"
 #include "siblings/services/common.h"
@@ -6,15 +7,49 @@
 
 namespace vtl::services {
 
+namespace {
+
+bool csvFile(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".csv";
+}
+
+}  // namespace
+
+std::string csvRecord(const std::string& tabbed) {
+    std::string out;
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t tab = tabbed.find('\t', start);
+        std::string field = tabbed.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+        const auto last = field.find_last_not_of(' ');
+        field.erase(last == std::string::npos ? 0 : last + 1);
+        if (!first) out += ',';
+        if (field.find_first_of(",\"\r\n") != std::string::npos || (!field.empty() && field[0] == ' ')) {
+            out += '"';
+            for (char c : field) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+            out += '"';
+        } else {
+            out += field;
+        }
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+    return out;
+}
+
 void runReportExport(Session& session, ExportArgs& args) {
     suite::ProcedureName name(session.errors, "ReportExport");
     auto path = session.ui.saveFile(kReportExportTitle, ui::FileFilter{kTextFilter},
                                     inFolder(session.dataFolder, args.suggestedName));
     if (!path || path->empty()) return;
     std::string content;
+    const bool csv = csvFile(*path);
     for (const std::string& line : args.lines) {
-        content += line;
-        content += '\n';
+        content += csv ? csvRecord(line) : line;
+        content += csv ? "\r\n" : "\n";
     }
     std::string error;
     if (!writeTextFile(*path, content, error)) {
