@@ -1,4 +1,5 @@
 #include "siblings/services/report_export.h"
+
 #include <cctype>
 
 #include "platform/suite/error_object.h"
