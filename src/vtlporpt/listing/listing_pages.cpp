@@ -24,9 +24,9 @@ constexpr Mils kPad = 20;
 struct Column {
     Mils x, w;
 };
-constexpr Column kRef{250, 450}, kPO{700, 800}, kItem{1500, 400}, kCatalog{1900, 850}, kDescription{2750, 1850},
-    kReceipt{4600, 450}, kUnit{5050, 400}, kOrdered{5450, 650}, kReceived{6100, 450}, kUnitCost{6550, 600},
-    kAmount{7150, 650}, kAccount{7800, 450};
+constexpr Column kRef{250, 450}, kPO{700, 750}, kItem{1450, 400}, kCatalog{1850, 800}, kDescription{2650, 1750},
+    kReceipt{4400, 450}, kUnit{4850, 400}, kOrdered{5250, 600}, kReceived{5850, 450}, kUnitCost{6300, 550},
+    kAmount{6850, 650}, kAccount{7550, 700};
 // The summary group.
 constexpr Column kSRef{250, 500}, kSPO{750, 850}, kSIssue{1600, 550}, kSVendor{2150, 2500}, kSJob{4650, 2000},
     kSPOAmount{6650, 800}, kSOpen{7450, 800};
@@ -53,7 +53,8 @@ Mils ListingPages::w(Mils v) const { return v > 10 ? static_cast<Mils>(std::lrou
 
 void ListingPages::cell(report::Page& p, Mils y, const Cell& c, const Font& font) {
     if (c.text.empty()) return;
-    p.items.push_back(report::TextItem{{x(c.x), y, w(c.w), rowH_}, c.text, font, c.align});
+    // Columns keep a little room between them.
+    p.items.push_back(report::TextItem{{x(c.x) + kPad, y, w(c.w) - 2 * kPad, rowH_}, c.text, font, c.align});
 }
 
 void ListingPages::newPage() {
@@ -74,7 +75,7 @@ void ListingPages::newPage() {
                                        pic::clip(pic::format(setup_.runTime, "@T3")), kData, Align::Right});
     y += rowH_ + 80;
     auto heading = [&](Column c, const char* t, Align a = Align::Left) {
-        if (*t) p.items.push_back(report::TextItem{{x(c.x), y, w(c.w), rowH_}, t, kHeading, a});
+        if (*t) p.items.push_back(report::TextItem{{x(c.x) + kPad, y, w(c.w) - 2 * kPad, rowH_}, t, kHeading, a});
     };
     if (setup_.format == ListingFormat::Summary) {
         heading(kSRef, "Ref #");
@@ -89,7 +90,7 @@ void ListingPages::newPage() {
         // The first two heading rows' words reach over the columns beside them.
         heading(Column{kRef.x, kItem.x - kRef.x}, "Purchase Order");
         heading(kItem, "Item");
-        heading(Column{kAccount.x, kAccount.w + 250}, "Disbursement");
+        heading(kAccount, "Disbursement");
         y += rowH_;
         heading(Column{kRef.x, kItem.x - kRef.x}, "Reference");
         heading(kCatalog, "Catalog");
