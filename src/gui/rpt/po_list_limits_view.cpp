@@ -138,6 +138,9 @@ QGroupBox* UpdatePOListLimitsView::limitGroup(Limit which, const QString& title)
     c.list = new QPushButton(QString::fromLatin1(rpt::UpdatePOListLimits::listButton(which)), c.group);
     c.list->setAutoDefault(false);
     grid->addWidget(c.list, 1, 3, 2, 1);
+    grid->setColumnStretch(1, 1);
+    c.from->setMinimumWidth(110);
+    c.to->setMinimumWidth(110);
     connect(c.from, &QLineEdit::editingFinished, this, [this, which] { take(which, true); });
     connect(c.to, &QLineEdit::editingFinished, this, [this, which] { take(which, false); });
     connect(c.fromLookup, &QToolButton::clicked, this, [this, which] { lookup(which, true); });
