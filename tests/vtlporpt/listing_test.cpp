@@ -10,6 +10,7 @@
 #include "siblings/services/report_export.h"
 #include "siblings/services/services.h"
 #include "support/golden.h"
+#include "vtlporpt/email/compose_po_email.h"
 #include "vtlporpt/listing/listing_params.h"
 #include "vtlporpt/listing/print_po_listing.h"
 #include "vtlporpt/listing_fixture.h"
@@ -339,4 +340,70 @@ TEST_F(ListingRunTest, ExportThisReportHandsTheTextImageWithItsParametersToTheEx
     EXPECT_NE(text.find("\nReport Parameters:\nPurchase Order > Reports > Purchase Order Listing\n"),
               std::string::npos);
     EXPECT_NE(text.find("\t\t\t\tReport Totals\t"), std::string::npos);
+}
+
+TEST_F(ListingRunTest, EmailReportWritesTheListingsPdfAndDirectPrintingSkipsThePreview) {
+    rpt::registerReportProcedures(s.procedures);
+    const POLimits l = limits();
+    s.globals.ReportFilter = std::to_string(l.LimitID);
+    s.views.set<report::MeasureRequest>([this](report::MeasureRequest& r) { r.measure = &measure; });
+    std::string written, attached, subject;
+    s.views.set<report::ReportPreview>([](report::ReportPreview& p) { p.press(2); });
+    s.views.set<report::PdfJob>([&](report::PdfJob& j) {
+        written = j.path;
+        j.files.push_back(j.path);
+    });
+    s.views.set<rpt::ComposePOEmail>([&](rpt::ComposePOEmail& c) {
+        attached = c.attachmentPath();
+        subject = c.subject();
+        c.cancel();
+    });
+    s.globals.PrintPreview = 1;
+    ASSERT_TRUE(s->call("PrintPOListing"));
+    EXPECT_EQ(written, s.folder + "/Purchase Order Listing.pdf");
+    EXPECT_EQ(attached, written);
+    EXPECT_EQ(subject, "Purchase Order Listing");
+
+    int printedPages = 0;
+    s.views.set<report::ReportPreview>([](report::ReportPreview&) { ADD_FAILURE() << "printed directly"; });
+    s.views.set<report::PrintJob>([&](report::PrintJob& j) {
+        printedPages = static_cast<int>(j.document->pages.size());
+        j.printed = true;
+    });
+    s.globals.PrintPreview = 0;
+    ASSERT_TRUE(s->call("PrintPOListing"));
+    EXPECT_GE(printedPages, 1);
+    EXPECT_EQ(s.globals.PrintPreview, 1);
+}
+
+TEST_F(ListingTest, ALongListingBreaksIntoPagesEachWithItsHeadingsAndFooterInsideTheBody) {
+    for (int i = 0; i < 40; ++i) {
+        const ULong po = order(std::to_string(500 + i).c_str(), 101, "J100", 0, "30.00");
+        line(po, "Job", "10.00");
+        line(po, "Job", "20.00");
+    }
+    const auto l = limits();
+    const rpt::ListingRun run = rpt::produceListing(*s, l, measure, [](report::TextMeasure& m, const auto& setup) {
+        return std::make_unique<rpt::ListingPages>(m, setup);
+    });
+    ASSERT_GE(run.document.pages.size(), 3u);
+    const std::size_t pages = run.document.pages.size();
+    for (std::size_t i = 0; i < pages; ++i) {
+        const report::Page& page = run.document.pages[i];
+        EXPECT_EQ(wrongTexts(page, {"Purchase Order Listing", "Description", "Report Title: Open Orders",
+                                    "Page " + std::to_string(i + 1) + " of " + std::to_string(pages)}),
+                  "")
+            << "page " << i + 1;
+        // The footer's rule: every band ends above it.
+        int footerTop = page.height;
+        for (const auto& item : page.items)
+            if (auto* ln = std::get_if<report::LineItem>(&item); ln && ln->y1 > page.height / 2 && ln->x1 == 250 && ln->width == 10)
+                footerTop = std::min(footerTop, ln->y1);
+        for (const auto& item : page.items) {
+            if (auto* t = std::get_if<report::TextItem>(&item); t && t->font.family == "Arial Narrow") {
+                EXPECT_LE(t->box.y + t->box.h, footerTop) << t->text << " on page " << i + 1;
+            }
+        }
+    }
+    EXPECT_EQ(count(run.document.pages.back(), "Grand Total Open:"), 1);
 }
