@@ -126,10 +126,15 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // The preview: its pages are kept, and for a text file the person's
     // answer is "Export This Report".
     report::Document pages;
+    std::size_t shown = 0;
     s.views.set<report::ReportPreview>([&](report::ReportPreview& p) {
-        pages = p.document();
-        if (!textPath.empty()) p.press(0);
-        else p.close();
+        shown = p.document().pages.size();
+        if (!textPath.empty()) {
+            p.press(0);
+        } else {
+            pages = p.document();
+            p.close();
+        }
     });
     s.globals.UserID = a.user;
     s.globals.PrintPreview = 1;
@@ -138,7 +143,7 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
     s.call(rpt::kListingProcedure);
 
     int rc = 0;
-    if (pages.empty()) {
+    if (shown == 0) {
         if (ui.told().empty()) err << "vtlpo: nothing was listed\n";
         rc = 1;
     } else if (!a.pdf.empty()) {
@@ -153,8 +158,7 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
     } else if (!std::filesystem::exists(textPath)) {
         rc = 1;
     } else {
-        out << "wrote " << textPath << " (" << pages.pages.size() << (pages.pages.size() == 1 ? " page" : " pages")
-            << ")\n";
+        out << "wrote " << textPath << " (" << shown << (shown == 1 ? " page" : " pages") << ")\n";
     }
     module.kill();
     return rc;

@@ -280,13 +280,13 @@ TEST_F(ListingRunTest, EachFormatsPagesAndTextImageMatchTheirGoldenFiles) {
             l.RefFrom = c.detail ? 1 : 0;
             l.Orientation = c.orientation;
         });
-        const rpt::ListingRun run = rpt::produceListing(*s, l, measure, [](report::TextMeasure& m, const auto& setup) {
+        rpt::ListingRun run = rpt::produceListing(*s, l, measure, [](report::TextMeasure& m, const auto& setup) {
             return std::make_unique<rpt::ListingPages>(m, setup);
         });
         ASSERT_FALSE(run.document.empty()) << c.name;
         EXPECT_EQ(run.document.pages[0].landscape(), *c.orientation == 'L');
         expectGolden(std::string(c.name) + "_pages.txt", report::toText(run.document));
-        expectGolden(std::string(c.name) + ".txt", joined(rpt::exportedImage(run)));
+        expectGolden(std::string(c.name) + ".txt", joined(rpt::exportedImage(std::move(run))));
     }
 }
 

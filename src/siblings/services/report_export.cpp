@@ -47,6 +47,9 @@ void runReportExport(Session& session, ExportArgs& args) {
                                     inFolder(session.dataFolder, args.suggestedName));
     if (!path || path->empty()) return;
     std::string content;
+    std::size_t size = 0;
+    for (const std::string& line : args.lines) size += line.size() + 2;
+    content.reserve(size);
     const bool csv = csvFile(*path);
     for (const std::string& line : args.lines) {
         content += csv ? csvRecord(line) : line;
@@ -61,9 +64,9 @@ void runReportExport(Session& session, ExportArgs& args) {
     session.ui.tell("The report was exported to|" + *path, kReportExportTitle, ui::Icon::Information);
 }
 
-std::optional<std::string> reportExport(Session& session, const std::vector<std::string>& lines,
+std::optional<std::string> reportExport(Session& session, std::vector<std::string> lines,
                                         const std::string& suggestedName) {
-    ExportArgs args{lines, suggestedName, std::nullopt};
+    ExportArgs args{std::move(lines), suggestedName, std::nullopt};
     serve(session, "ReportExport", args, runReportExport);
     return args.writtenTo;
 }

@@ -24,7 +24,7 @@ struct ExportArgs {
 
 // Asks for the file and writes the lines; the path written, nullopt when the
 // person cancelled or the file could not be written (which is told).
-std::optional<std::string> reportExport(Session& session, const std::vector<std::string>& lines,
+std::optional<std::string> reportExport(Session& session, std::vector<std::string> lines,
                                         const std::string& suggestedName = "Export.txt");
 void runReportExport(Session& session, ExportArgs& args);
 

@@ -62,6 +62,7 @@ public:
     TextImage(const std::string& companyName, ListingFormat format);
     void band(Band band, const BandValues& values) override;
     const std::vector<std::string>& lines() const { return lines_; }
+    std::vector<std::string> take() { return std::move(lines_); }
 
 private:
     void add(std::string line);

@@ -59,6 +59,8 @@ void ListingPages::cell(report::Page& p, Mils y, const Cell& c, const Font& font
 
 void ListingPages::newPage() {
     report::Page p;
+    // A full page of the detailed format holds some seven hundred items.
+    p.items.reserve(doc_.pages.empty() ? 64 : doc_.pages.back().items.size() + 16);
     p.width = pageW_;
     p.height = pageH_;
     const Mils right = pageW_ - kMargin;

@@ -83,13 +83,13 @@ ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasur
     });
     run.stopped = !finished;
     run.document = pages->finish();
-    run.textImage = text.lines();
+    run.textImage = text.take();
     if (run.document.empty()) run.nothingToPrint = reasonNothing(data.ordersOnFile);
     return run;
 }
 
-std::vector<std::string> exportedImage(const ListingRun& run) {
-    std::vector<std::string> lines = run.textImage;
+std::vector<std::string> exportedImage(ListingRun&& run) {
+    std::vector<std::string> lines = std::move(run.textImage);
     lines.push_back("");
     lines.push_back("Report Parameters:");
     for (std::size_t i = 0; i < run.parameters.size() && i < kParameterLinesShown; ++i)
@@ -120,8 +120,7 @@ void printListing(Session& s, const char* procedure, const ListingLayoutFactory&
     const auto shown = output.finish(run.document, {"Export This Report", "Generate PDF File", "Email Report (pdf)"});
     const std::string proposed = suite::joinPath(s.dataFolder, kListingPdfName);
     if (shown.button == 0) {
-        const std::vector<std::string> lines = exportedImage(run);
-        services::reportExport(s, lines, kListingExportName);
+        services::reportExport(s, exportedImage(std::move(run)), kListingExportName);
     } else if (shown.button == 1) {
         if (auto choice = output.askPdfPath(proposed); choice && output.pdfWanted())
             output.writePdf(run.document, choice->path, choice->view);

@@ -41,7 +41,7 @@ ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasur
 
 // The text image as "Export This Report" hands it over: the bands' lines,
 // an empty line, "Report Parameters:" and the parameter lines shown.
-std::vector<std::string> exportedImage(const ListingRun& run);
+std::vector<std::string> exportedImage(ListingRun&& run);
 
 // The whole procedure with the given layout.
 void printListing(Session& s, const char* procedure, const ListingLayoutFactory& layout);
