@@ -1,6 +1,7 @@
 #include "vtlporpt/listing/listing_data.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/picture/picture.h"
@@ -55,7 +56,32 @@ std::string recDescription(store::Store& store, const PORec& r) {
     return r.QtyPackSlip.isZero() ? std::string() : "Reconciled by Pack Slip";
 }
 
-ListedOrder listedOrder(store::Store& store, const POMaster& po) {
+// Vendors and jobs read once each: many orders name the same few.
+struct Names {
+    std::unordered_map<ULong, std::optional<APVendor>> vendors;
+    std::unordered_map<std::string, std::optional<JCHeader>> jobs;
+
+    const APVendor* vendor(store::Store& store, ULong id) {
+        auto [it, added] = vendors.try_emplace(id);
+        if (added) {
+            APVendor v;
+            v.VendorID = id;
+            if (store::Table<APVendor>(store).fetch(APVendor::KeyVendorID, v)) it->second = std::move(v);
+        }
+        return it->second ? &*it->second : nullptr;
+    }
+    const JCHeader* job(store::Store& store, const std::string& id) {
+        auto [it, added] = jobs.try_emplace(id);
+        if (added) {
+            JCHeader j;
+            j.JobID = id;
+            if (store::Table<JCHeader>(store).fetch(JCHeader::KeyJobID, j)) it->second = std::move(j);
+        }
+        return it->second ? &*it->second : nullptr;
+    }
+};
+
+ListedOrder listedOrder(store::Store& store, Names& names, const POMaster& po) {
     ListedOrder o;
     o.poid = po.POID;
     o.poNumber = cut<14>(po.PONumber.str());
@@ -63,11 +89,10 @@ ListedOrder listedOrder(store::Store& store, const POMaster& po) {
     o.issueDate = po.IssueDate;
     o.deliverAfterDate = po.DeliverAfterDate;
     o.deliveryDate = po.DeliveryDate;
-    APVendor v;
-    v.VendorID = po.VendorID;
-    if (store::Table<APVendor>(store).fetch(APVendor::KeyVendorID, v)) {
-        o.vendorName = v.VendorName.clip();
-        o.vendorLines = compacted(v.Address.clip(), v.Address2.clip(), v.City.clip(), v.State.clip(), v.Zip.clip());
+    if (const APVendor* v = names.vendor(store, po.VendorID)) {
+        o.vendorName = v->VendorName.clip();
+        o.vendorLines =
+            compacted(v->Address.clip(), v->Address2.clip(), v->City.clip(), v->State.clip(), v->Zip.clip());
     } else {
         o.vendorName = "Vendor Not Found";
     }
@@ -79,12 +104,11 @@ ListedOrder listedOrder(store::Store& store, const POMaster& po) {
                                   po.ShipToState.clip(), po.ShipToZip.clip());
     }
     o.defaultJob = po.DefaultJob.clip();
-    JCHeader job;
-    job.JobID = po.DefaultJob;
-    if (!po.DefaultJob.blank() && store::Table<JCHeader>(store).fetch(JCHeader::KeyJobID, job)) {
+    const JCHeader* job = po.DefaultJob.blank() ? nullptr : names.job(store, po.DefaultJob.clip());
+    if (job) {
         o.jobString1 = cut<25>("Default Job: " + po.DefaultJob.str());
-        o.jobString2 = job.JobName.clip();
-        o.jobString3 = cut<60>("(" + po.DefaultJob.clip() + ") " + job.JobName.clip());
+        o.jobString2 = job->JobName.clip();
+        o.jobString3 = cut<60>("(" + po.DefaultJob.clip() + ") " + job->JobName.clip());
     }
     o.originalAmount = po.POAmount;
     o.amountReconciled = po.AmountReconciled;
@@ -266,6 +290,7 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
     const bool byJob = l.SelectedJobs == 1 && l.SortDetail == "W" && l.SelectedRef == 1;
     const bool byVendor = !byJob && l.SelectedVendors == 1;
 
+    Names names;
     std::vector<ListedOrder> listed;
     std::vector<std::vector<ListedLine>> linesOf;
     std::int64_t read = 0;
@@ -276,7 +301,7 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
         ++read;
         if (progress && !progress(read, out.ordersOnFile)) break;
         if (!orderPasses(po, l, b)) continue;
-        ListedOrder o = listedOrder(store, po);
+        ListedOrder o = listedOrder(store, names, po);
         std::vector<ListedLine> mine;
         bool keep = true;
         PODetail d;
