@@ -153,6 +153,43 @@ ListedLine listedLine(store::Store& store, const PODetail& d, bool withReconcili
     return l;
 }
 
+// The fields of a line the listing reads, in this order.
+enum LineField {
+    fPOID, fDetailID, fSequenceNo, fItemID, fTextFlag, fDescription, fQtyOrdered, fQtyInvoiced, fQtyBackord,
+    fUnitPrice, fTotalAmount, fUnitName, fDetailType, fAccount, fJobID, fCostCode, fEquipmentID, fCostCategory,
+    fReceiptDate, fVendorCatalogID, fAmountInvoiced, fText,
+};
+const std::vector<std::string> kLineFields = {
+    "POID",        "DetailID",     "SequenceNo",  "ItemID",      "TextFlag",       "Description",
+    "QtyOrdered",  "QtyInvoiced",  "QtyBackord",  "UnitPrice",   "TotalAmount",    "UnitName",
+    "DetailType",  "Account",      "JobID",       "CostCode",    "EquipmentID",    "CostCategory",
+    "ReceiptDate", "VendorCatalogID", "AmountInvoiced", "Text"};
+
+void fillLine(PODetail& d, const store::Row& r) {
+    d.POID = static_cast<ULong>(r.integer(fPOID));
+    d.DetailID = static_cast<ULong>(r.integer(fDetailID));
+    d.SequenceNo = static_cast<ULong>(r.integer(fSequenceNo));
+    d.ItemID = r.text(fItemID);
+    d.TextFlag = static_cast<Byte>(r.integer(fTextFlag));
+    d.Description = r.text(fDescription);
+    d.QtyOrdered = Quantity::fromRaw(r.integer(fQtyOrdered));
+    d.QtyInvoiced = Quantity::fromRaw(r.integer(fQtyInvoiced));
+    d.QtyBackord = Quantity::fromRaw(r.integer(fQtyBackord));
+    d.UnitPrice = r.real(fUnitPrice);
+    d.TotalAmount = Money::fromRaw(r.integer(fTotalAmount));
+    d.UnitName = r.text(fUnitName);
+    d.DetailType = r.text(fDetailType);
+    d.Account = r.text(fAccount);
+    d.JobID = r.text(fJobID);
+    d.CostCode = r.text(fCostCode);
+    d.EquipmentID = r.text(fEquipmentID);
+    d.CostCategory = r.text(fCostCategory);
+    d.ReceiptDate = r.isNull(fReceiptDate) ? Date() : Date::fromIso(r.text(fReceiptDate)).value_or(Date());
+    d.VendorCatalogID = r.text(fVendorCatalogID);
+    d.AmountInvoiced = Money::fromRaw(r.integer(fAmountInvoiced));
+    d.Text = r.text(fText);
+}
+
 }  // namespace
 
 std::string poSortKey(std::string_view poNumber) {
@@ -274,52 +311,39 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
     out.ordersOnFile = orders.count();
     const bool withReconciliations = l.RefFrom == 1 && l.SelectedCat != 2;
 
-    // The walk: by default job or by vendor when a range allows it, else every order.
-    POMaster po;
-    store::Cursor<POMaster> cursor = [&] {
-        if (l.SelectedJobs == 1 && l.SortDetail == "W" && l.SelectedRef == 1) {
-            po.DefaultJob = b.jobFrom;
-            return orders.scan(POMaster::KeyJobID, po);
-        }
-        if (l.SelectedVendors == 1) {
-            po.VendorID = b.vendorFrom;
-            return orders.scan(POMaster::KeyVendorID, po);
-        }
-        return orders.all(POMaster::KeyPOID);
-    }();
-    const bool byJob = l.SelectedJobs == 1 && l.SortDetail == "W" && l.SelectedRef == 1;
-    const bool byVendor = !byJob && l.SelectedVendors == 1;
-
     Names names;
     std::vector<ListedOrder> listed;
     std::vector<std::vector<ListedLine>> linesOf;
     std::int64_t read = 0;
-    std::vector<PODetail> lines;
-    while (cursor.next(po)) {
-        if (byJob && po.DefaultJob.clip() > b.jobTo) break;
-        if (byVendor && po.VendorID > b.vendorTo) break;
+    bool stopped = false;
+
+    // The order being read: its entry, its listed lines, and whether it is still in.
+    struct Current {
+        bool in = false;
+        ListedOrder order;
+        std::vector<ListedLine> lines;
+    } cur;
+    auto begin = [&](const POMaster& po) {
         ++read;
-        if (progress && !progress(read, out.ordersOnFile)) break;
-        if (!orderPasses(po, l, b)) continue;
-        ListedOrder o = listedOrder(store, names, po);
-        std::vector<ListedLine> mine;
-        bool keep = true;
-        PODetail d;
-        d.POID = po.POID;
-        for (auto c = details.scan(PODetail::KeyPOID, d, {false, 1, false}); c.next(d);) {
-            if (!linePasses(d, l, b, costCodeLen)) {
-                // A comment line is charged to nothing: it never takes its
-                // whole order off the listing.
-                if (l.SortDetail == "W" && d.TextFlag != 1) {
-                    keep = false;
-                    break;
-                }
-                continue;
-            }
-            o.openPreTax += lineOpenAmount(d);
-            mine.push_back(listedLine(store, d, withReconciliations));
+        if (progress && !progress(read, out.ordersOnFile)) stopped = true;
+        cur.in = !stopped && orderPasses(po, l, b);
+        cur.lines.clear();
+        if (cur.in) cur.order = listedOrder(store, names, po);
+    };
+    auto take = [&](const PODetail& d) {
+        if (!cur.in) return;
+        if (!linePasses(d, l, b, costCodeLen)) {
+            // A comment line is charged to nothing: it never takes its whole
+            // order off the listing.
+            if (l.SortDetail == "W" && d.TextFlag != 1) cur.in = false;
+            return;
         }
-        if (!keep || mine.empty()) continue;
+        cur.order.openPreTax += lineOpenAmount(d);
+        cur.lines.push_back(listedLine(store, d, withReconciliations));
+    };
+    auto end = [&] {
+        if (!cur.in || cur.lines.empty()) return;
+        ListedOrder& o = cur.order;
         if (o.reconciled == kFullyReconciled) {
             o.taxAmount = Money();
             o.openAmount = Money();
@@ -328,7 +352,55 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
         }
         if (o.openAmount < Money() && l.ColorCoding != 1) o.openAmount = Money();
         listed.push_back(std::move(o));
-        linesOf.push_back(std::move(mine));
+        linesOf.push_back(std::move(cur.lines));
+        cur = Current();
+    };
+
+    // The walk: by default job or by vendor when a range allows it, each
+    // order's lines read with it; else every order in file order beside one
+    // pass over all the lines in the same order.
+    const bool byJob = l.SelectedJobs == 1 && l.SortDetail == "W" && l.SelectedRef == 1;
+    const bool byVendor = !byJob && l.SelectedVendors == 1;
+    POMaster po;
+    if (byJob || byVendor) {
+        if (byJob) po.DefaultJob = b.jobFrom;
+        else po.VendorID = b.vendorFrom;
+        for (auto c = orders.scan(byJob ? POMaster::KeyJobID : POMaster::KeyVendorID, po); c.next(po);) {
+            if (byJob && po.DefaultJob.clip() > b.jobTo) break;
+            if (byVendor && po.VendorID > b.vendorTo) break;
+            begin(po);
+            if (stopped) break;
+            if (!cur.in) continue;
+            PODetail d;
+            d.POID = po.POID;
+            for (auto lc = details.scan(PODetail::KeyPOID, d, {false, 1, false}); cur.in && lc.next(d);) take(d);
+            end();
+        }
+    } else {
+        auto cursor = orders.all(POMaster::KeyPOID);
+        bool have = cursor.next(po);
+        if (have) begin(po);
+        auto upTo = [&](ULong poid) {
+            while (have && !stopped && po.POID < poid) {
+                end();
+                have = cursor.next(po);
+                if (have) begin(po);
+            }
+        };
+        PODetail d;
+        std::string error;
+        store.projectRows(PODetail::info(), PODetail::KeyPOID, {}, kLineFields,
+                          [&](const store::Row& r) {
+                              if (stopped) return;
+                              const auto poid = static_cast<ULong>(r.integer(fPOID));
+                              upTo(poid);
+                              if (!have || po.POID != poid || !cur.in) return;
+                              fillLine(d, r);
+                              take(d);
+                          },
+                          error);
+        upTo(0xFFFFFFFFu);
+        if (have && !stopped) end();
     }
 
     std::vector<std::size_t> order(listed.size());
