@@ -74,7 +74,7 @@ std::string tabs(int n) { return std::string(static_cast<std::size_t>(n), '\t');
 
 std::string money(const Money& m) { return pic::leftJustify(pic::format(m, "@n-18.2")); }
 std::string quantity(const Quantity& q) { return pic::leftJustify(pic::format(q, "@n-18.4")); }
-std::string price(double p) { return pic::leftJustify(pic::format(p, "@n-18.4")); }
+std::string price(std::int64_t raw) { return pic::leftJustify(pic::formatScaled(raw, 4, "@n-18.4")); }
 std::string date(Date d) { return pic::clip(pic::format(d, "@d1b")); }
 
 }  // namespace
@@ -121,14 +121,14 @@ void TextImage::band(Band band, const BandValues& v) {
             break;
         case Band::PODetail:
             add(tabs(2) + l->itemId + T + l->vendorCatalogId + T + l->description + T + date(l->receiptDate) + T +
-                l->unitName + T + quantity(l->qtyOrdered) + tabs(2) + price(l->unitPrice) + T + money(l->totalAmount) +
+                l->unitName + T + quantity(l->qtyOrdered) + tabs(2) + price(l->unitPriceRaw) + T + money(l->totalAmount) +
                 T + l->subsidiary);
             break;
         case Band::Text: add(tabs(3) + l->fullText); break;
         case Band::ReconcileDetail: {
             const ListedReconciliation& r = *v.reconciliation;
             add(tabs(5) + r.description + tabs(3) + pic::leftJustify(pic::format(r.quantity, "@n-18.2")) + T +
-                price(r.unitPrice) + T + money(r.amount));
+                price(r.unitPriceRaw) + T + money(r.amount));
             break;
         }
         case Band::ReconcileTotal: add(tabs(5) + "TotalAmountReconciled" + tabs(5) + money(v.amount)); break;

@@ -1,6 +1,8 @@
 #include "vtlporpt/listing/listing_data.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 
@@ -133,6 +135,7 @@ ListedLine listedLine(store::Store& store, const PODetail& d, bool withReconcili
     l.qtyInvoiced = d.QtyInvoiced;
     l.qtyBackordered = d.QtyBackord;
     l.unitPrice = d.UnitPrice;
+    l.unitPriceRaw = priceRaw(d.UnitPrice);
     l.totalAmount = d.TotalAmount;
     l.amountInvoiced = d.AmountInvoiced;
     l.subsidiary = subsidiaryString(d);
@@ -146,6 +149,7 @@ ListedLine listedLine(store::Store& store, const PODetail& d, bool withReconcili
             e.description = std::move(text);
             e.quantity = r.InvoiceID != 0 ? r.QtyInvoiced : r.QtyPackSlip;
             e.unitPrice = r.UnitPrice;
+            e.unitPriceRaw = priceRaw(r.UnitPrice);
             e.amount = r.Amount;
             l.reconciliations.push_back(std::move(e));
         }
@@ -191,6 +195,13 @@ void fillLine(PODetail& d, const store::Row& r) {
 }
 
 }  // namespace
+
+std::int64_t priceRaw(double price) {
+    // Beyond what any of its pictures holds: shown as the picture's '#'.
+    if (!std::isfinite(price) || std::fabs(price) >= 9e14)
+        return price < 0 ? std::numeric_limits<std::int64_t>::min() + 1 : std::numeric_limits<std::int64_t>::max();
+    return static_cast<std::int64_t>(decimal_detail::fromDouble(price, 4));
+}
 
 std::string poSortKey(std::string_view poNumber) {
     while (!poNumber.empty() && poNumber.front() == ' ') poNumber.remove_prefix(1);

@@ -46,6 +46,7 @@ struct ListedReconciliation {
     std::string description;
     Quantity quantity;
     double unitPrice = 0;
+    std::int64_t unitPriceRaw = 0;  // to 4 places, as every picture of it shows it
     Money amount;
 };
 
@@ -64,6 +65,7 @@ struct ListedLine {
     std::string unitName;
     Quantity qtyInvoiced, qtyBackordered;
     double unitPrice = 0;
+    std::int64_t unitPriceRaw = 0;  // to 4 places, as every picture of it shows it
     Money totalAmount;
     Money amountInvoiced;
     std::string subsidiary;  // job and cost code, account + "A", or equipment and category
@@ -85,6 +87,9 @@ struct ListingBounds {
     std::vector<ULong> poListOrder, vendorListOrder;
     std::vector<std::string> jobListOrder, costCodeListOrder;
 };
+
+// A price to 4 places, rounded as a picture rounds it.
+std::int64_t priceRaw(double price);
 
 // "9" -> "000000000000009"; "A1" -> "A000000000000A1": numbers in their
 // order, then every other PO number after them.

@@ -193,7 +193,7 @@ void ListingPages::band(Band band, const BandValues& v) {
                     {kReceipt.x, kReceipt.w, pic::clip(pic::format(l->receiptDate, "@d01B"))},
                     {kOrdered.x, kOrdered.w, pic::clip(pic::format(l->qtyOrdered, "@n-17_.4")), Align::Right},
                     {kUnit.x, kUnit.w, pic::clip(pic::format(l->unitName, "@s8"))},
-                    {kUnitCost.x, kUnitCost.w, pic::clip(pic::format(l->unitPrice, "@n-13_.4")), Align::Right},
+                    {kUnitCost.x, kUnitCost.w, pic::clip(pic::formatScaled(l->unitPriceRaw, 4, "@n-13_.4")), Align::Right},
                     {kAmount.x, kAmount.w, money(l->totalAmount), Align::Right},
                     {kAccount.x, kAccount.w, pic::clip(pic::format(l->subsidiary, "@s25"))}}});
             break;
@@ -210,7 +210,7 @@ void ListingPages::band(Band band, const BandValues& v) {
             const ListedReconciliation& r = *v.reconciliation;
             place({{{kCatalog.x, kOrdered.x - kCatalog.x, pic::clip(pic::format(r.description, "@s80"))},
                     {kOrdered.x, kOrdered.w, pic::clip(pic::format(r.quantity, "@n-15_.2B")), Align::Right},
-                    {kUnitCost.x, kUnitCost.w, pic::clip(pic::format(r.unitPrice, "@n-13_.4")), Align::Right},
+                    {kUnitCost.x, kUnitCost.w, pic::clip(pic::formatScaled(r.unitPriceRaw, 4, "@n-13_.4")), Align::Right},
                     {kAmount.x, kAmount.w, money(r.amount), Align::Right}}});
             break;
         }
