@@ -4,6 +4,7 @@
 #include "commands/figures.h"
 #include "commands/import_export.h"
 #include "commands/init.h"
+#include "commands/listing.h"
 #include "commands/print.h"
 #include "commands/summary.h"
 #include "records/database.h"
@@ -67,6 +68,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // Commands with options of their own read them themselves.
     if (!args.empty() && args[0] == "print")
         return printCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, terminal);
+    if (!args.empty() && args[0] == "listing")
+        return listingCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, terminal);
     // The command is the first word that is not an option or the data folder.
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--data") {
@@ -85,7 +88,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return 2;
     }
     if (p.command == "help" || p.command.empty()) {
-        (p.command.empty() ? err : out) << kUsage << kPrintUsage;
+        (p.command.empty() ? err : out) << kUsage << kPrintUsage << kListingUsage;
         return p.command.empty() ? 2 : 0;
     }
     if (p.data.empty()) {

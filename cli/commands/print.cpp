@@ -137,6 +137,14 @@ PrintArgs parseArgs(const std::vector<std::string>& args) {
     return p;
 }
 
+// The pages each run shows in its preview, kept to be written as one file.
+struct Printed {
+    report::Document document;
+    int runs = 0;
+};
+
+}  // namespace
+
 // Fonts and PDF files need a GUI application object; the batch tool draws
 // on the offscreen platform and never needs a display.
 void ensureGuiApplication() {
@@ -152,14 +160,6 @@ void ensureGuiApplication() {
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 }
-
-// The pages each run shows in its preview, kept to be written as one file.
-struct Printed {
-    report::Document document;
-    int runs = 0;
-};
-
-}  // namespace
 
 int printCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal) {
     const PrintArgs a = parseArgs(args);

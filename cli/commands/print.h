@@ -13,6 +13,10 @@ extern const char* const kPrintUsage;
 // `args` are those after "print". Exit 0 when the PDF was written (and sent
 // when asked), 1 when nothing was printed, written or sent, 2 for wrong
 // arguments or a data folder that cannot be opened.
+// Fonts and PDF files need a GUI application object; the batch tool makes
+// one on the offscreen platform once.
+void ensureGuiApplication();
+
 int printCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal);
 
 }  // namespace vtl::cli

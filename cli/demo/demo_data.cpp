@@ -29,6 +29,7 @@ bool load(store::Store& store, std::string& error) {
         writeInventory(w);
         writeOrders(w);
         postOpenOrders(w);
+        writeListingLimits(w);
     } catch (const WriteFailed& e) {
         error = e.what();
         return false;

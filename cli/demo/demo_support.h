@@ -80,5 +80,6 @@ void writeJobs(Writer& w);        // jobs and cost codes
 void writeInventory(Writer& w);   // places, items, conversions, stock, item vendors
 void writeOrders(Writer& w);      // orders, lines, invoices, reconciliation history, notes
 void postOpenOrders(Writer& w);   // committed costs and on-order quantities from the lines
+void writeListingLimits(Writer& w);  // saved report formats of the purchase-order listing
 
 }  // namespace vtl::demo

@@ -31,6 +31,8 @@ Money jobOpenAmount(const PODetail& line) {
     return Money::fromDouble(line.TotalAmount.toDouble() - line.QtyInvoiced.toDouble() * line.UnitPrice);
 }
 
+Money lineOpenAmount(const PODetail& line) { return line.TotalAmount - line.AmountInvoiced; }
+
 bool countsAsOpen(const PODetail& line) { return line.TextFlag != 1 && line.Reconciliation != kFullyReconciled; }
 
 Money committedShare(const PODetail& line) {

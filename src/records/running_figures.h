@@ -39,6 +39,12 @@ void appendCostRecordKey(std::string& out, std::string_view jobId, std::string_v
 // at the unit price, worked in double precision and rounded to cents.
 Money jobOpenAmount(const PODetail& line);
 
+// What is still open on a line for the purchasing manager: its total less
+// the amount invoiced against it, to the cent (negative when invoices went
+// over the line). The listing sums it per order, so its open amounts agree
+// with the lines and the invoices it shows beside them.
+Money lineOpenAmount(const PODetail& line);
+
 // True while the line still counts towards a figure.
 bool countsAsOpen(const PODetail& line);
 

@@ -3,8 +3,12 @@
 #include "platform/suite/error_object.h"
 #include "platform/suite/session.h"
 #include "vtlporpt/create_po_print.h"
+#include "vtlporpt/designed/designed_listing.h"
 #include "vtlporpt/designed/print_purchase_order.h"
 #include "vtlporpt/limit_print_pos.h"
+#include "vtlporpt/listing/browse_po_list_limits.h"
+#include "vtlporpt/listing/print_po_listing.h"
+#include "vtlporpt/listing/update_po_list_limits.h"
 #include "vtlporpt/po_print_server.h"
 #include "vtlporpt/purchase_order_dummy.h"
 #include "vtlporpt/email/po_email_select.h"
@@ -18,6 +22,10 @@ void registerReportProcedures(suite::ProcedureTable& table) {
     });
     table.set("LimitPrintPOs", runLimitPrintPOs);
     table.set("PurchaseOrderDummy", runPurchaseOrderDummy);
+    table.set(kListingProcedure, runPrintPOListing);
+    table.set(kDesignedListingProcedure, runPrintPOListFM);
+    table.set("BrowsePOListLimits", runBrowsePOListLimits);
+    table.set("UpdatePOListLimits", runUpdatePOListLimits);
     table.set("PrintPurchaseOrderServer", runPrintPurchaseOrderServer);
     table.set("PrintPurchaseOrderStandard", runPrintPurchaseOrderStandard);
     table.set(kDesignedFormProcedure, runPrintPurchaseOrder);

@@ -53,10 +53,10 @@ TEST_F(MainWindowTest, MenuItemsAreEnabledOnlyForProceduresThatExist) {
 }
 
 TEST_F(MainWindowTest, AProcedureThatFailsIsReportedAndTheHostCarriesOn) {
-    procedures_.set("PrintPOListing", [](Session&) { throw std::runtime_error("the listing could not start"); });
+    procedures_.set("BrowsePOListLimits", [](Session&) { throw std::runtime_error("the listing could not start"); });
     host::MainWindow w(session_, catalog_);
-    ui_.expectTell("the listing could not start", "PrintPOListing", ui::Icon::Error);
-    w.procedureAction("PrintPOListing")->trigger();
+    ui_.expectTell("the listing could not start", "BrowsePOListLimits", ui::Icon::Error);
+    w.procedureAction("BrowsePOListLimits")->trigger();
 }
 
 TEST_F(MainWindowTest, TheTitleNamesTheCompanyAndFollowsItsSettings) {

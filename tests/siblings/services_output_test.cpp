@@ -85,6 +85,15 @@ TEST(ReportExport, WritesTheLinesToTheFileNamed) {
     EXPECT_EQ(reportExport(*t, {"x"}), std::nullopt);
 }
 
+TEST(ReportExport, AFileNamedCsvGetsCommaSeparatedValuesWithoutThePadding) {
+    test::TestSession t;
+    const std::string path = t.dir.file("listing.CSV");
+    t.ui.expectSaveFile(kReportExportTitle, kTextFilter).answer(path);
+    t.ui.expectTell("The report was exported to|" + path, kReportExportTitle, ui::Icon::Information);
+    EXPECT_EQ(reportExport(*t, {"Ref #\tPO #\tVendor", "1\t1001\tBaker, Sons & \"Co\"\t1,234.50      ", ""}), path);
+    EXPECT_EQ(t.dir.read("listing.CSV"), "Ref #,PO #,Vendor\r\n1,1001,\"Baker, Sons & \"\"Co\"\"\",\"1,234.50\"\r\n\r\n");
+}
+
 TEST(PlayTraining, OpensTheVideoOrSaysItIsNotInstalled) {
     test::TestSession t;
     t.ui.expectTell("The training video POEnt is not installed.", kTrainingTitle, ui::Icon::Information);

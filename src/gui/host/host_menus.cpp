@@ -16,7 +16,7 @@ const std::vector<ProcedureItem>& purchaseOrderMenu() {
         {"&Print Purchase Orders...", "LimitPrintPOs", "Print the purchase orders you choose"},
         {"Print &Alignment Form...", "PurchaseOrderDummy",
          "Print a purchase-order page of placeholders to line up preprinted forms"},
-        {"Purchase Order &Listing...", "PrintPOListing", "Print a listing of purchase orders"},
+        {"Purchase Order &Listing...", "BrowsePOListLimits", "Print a listing of purchase orders from a saved report format"},
     };
     return items;
 }

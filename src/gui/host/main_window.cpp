@@ -27,7 +27,7 @@ using gui::qs;
 
 namespace {
 // The buttons on the main window: the tasks of every day.
-const char* const kHomeTasks[] = {"BrowsePOMaster", "BrowsePOReconcile", "LimitPrintPOs", "PrintPOListing"};
+const char* const kHomeTasks[] = {"BrowsePOMaster", "BrowsePOReconcile", "LimitPrintPOs", "BrowsePOListLimits"};
 
 QString withoutMnemonic(const std::string& text) {
     QString s = qs(text);

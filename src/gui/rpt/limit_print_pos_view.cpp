@@ -15,6 +15,7 @@
 
 #include "gui/dialog_views.h"
 #include "gui/qt_text.h"
+#include "gui/rpt/po_list_limits_view.h"
 #include "platform/picture/picture.h"
 
 namespace vtl::gui {
@@ -165,6 +166,9 @@ void LimitPrintPOsView::refresh() {
     beginning_->setText(qs(pic::clip(pic::format(window_.beginningNumber(), "@N_12B"))));
 }
 
-void registerPrintViews(suite::Views& views) { registerDialog<LimitPrintPOsView, rpt::LimitPrintPOs>(views); }
+void registerPrintViews(suite::Views& views) {
+    registerDialog<LimitPrintPOsView, rpt::LimitPrintPOs>(views);
+    registerListingViews(views);
+}
 
 }  // namespace vtl::gui

@@ -1,10 +1,45 @@
 #include "siblings/services/report_export.h"
 
+#include <cctype>
+
 #include "platform/suite/error_object.h"
 #include "siblings/services/common.h"
 #include "siblings/services/text_files.h"
 
 namespace vtl::services {
+
+namespace {
+
+bool csvFile(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".csv";
+}
+
+}  // namespace
+
+std::string csvRecord(const std::string& tabbed) {
+    std::string out;
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t tab = tabbed.find('\t', start);
+        std::string field = tabbed.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+        const auto last = field.find_last_not_of(' ');
+        field.erase(last == std::string::npos ? 0 : last + 1);
+        if (!first) out += ',';
+        if (field.find_first_of(",\"\r\n") != std::string::npos || (!field.empty() && field[0] == ' ')) {
+            out += '"';
+            for (char c : field) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+            out += '"';
+        } else {
+            out += field;
+        }
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+    return out;
+}
 
 void runReportExport(Session& session, ExportArgs& args) {
     suite::ProcedureName name(session.errors, "ReportExport");
@@ -12,9 +47,13 @@ void runReportExport(Session& session, ExportArgs& args) {
                                     inFolder(session.dataFolder, args.suggestedName));
     if (!path || path->empty()) return;
     std::string content;
+    std::size_t size = 0;
+    for (const std::string& line : args.lines) size += line.size() + 2;
+    content.reserve(size);
+    const bool csv = csvFile(*path);
     for (const std::string& line : args.lines) {
-        content += line;
-        content += '\n';
+        content += csv ? csvRecord(line) : line;
+        content += csv ? "\r\n" : "\n";
     }
     std::string error;
     if (!writeTextFile(*path, content, error)) {
@@ -25,9 +64,9 @@ void runReportExport(Session& session, ExportArgs& args) {
     session.ui.tell("The report was exported to|" + *path, kReportExportTitle, ui::Icon::Information);
 }
 
-std::optional<std::string> reportExport(Session& session, const std::vector<std::string>& lines,
+std::optional<std::string> reportExport(Session& session, std::vector<std::string> lines,
                                         const std::string& suggestedName) {
-    ExportArgs args{lines, suggestedName, std::nullopt};
+    ExportArgs args{std::move(lines), suggestedName, std::nullopt};
     serve(session, "ReportExport", args, runReportExport);
     return args.writtenTo;
 }

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "vtlporpt/form_values.h"
+#include "vtlporpt/listing/listing_values.h"
 #include "vtlporpt/picture_size.h"
 
 namespace vtl::rpt {
@@ -90,10 +91,10 @@ public:
             start = end + 1;
         }
         if (band_) throw Problem{layout_.bands[*band_].sourceLine, "band " + bandName(*band_) + " is not closed with \"end\""};
-        for (BandKind k : {BandKind::Item, BandKind::Text}) {
-            const LayoutBand& b = layout_.band(k);
-            if (b.present && !layout_.hasBody)
-                throw Problem{b.sourceLine, "the " + bandName(static_cast<std::size_t>(k)) +
+        for (std::size_t k = 0; k < kBandCount; ++k) {
+            const LayoutBand& b = layout_.bands[k];
+            if (b.present && bodyBand(static_cast<BandKind>(k)) && !layout_.hasBody)
+                throw Problem{b.sourceLine, "the " + bandName(k) +
                                                 " band needs the body's place on the page: body TOP BOTTOM"};
         }
         if (layout_.hasBody && layout_.bodyBottom > layout_.pageHeight)
@@ -106,8 +107,18 @@ public:
 
 private:
     static std::string bandName(std::size_t k) {
-        static const char* names[] = {"header", "footer", "item", "text", "totals"};
+        static const char* names[] = {"header",          "footer",      "item",     "text",
+                                      "totals",          "vendorinfo",  "summary",  "podetail",
+                                      "text",            "reconciledetail", "reconciletotal", "blank",
+                                      "salestaxline",    "total",       "grandtotal", "summarygrandtotal"};
         return names[k];
+    }
+
+    bool listing() const { return layout_.kind == LayoutKind::Listing; }
+    const char* bandKinds() const {
+        return listing() ? "header, footer, vendorinfo, summary, podetail, text, reconciledetail, reconciletotal, "
+                           "blank, salestaxline, total, grandtotal or summarygrandtotal"
+                         : "header, footer, item, text or totals";
     }
 
     [[noreturn]] void fail(const std::string& message) const { throw Problem{line_, message}; }
@@ -176,15 +187,27 @@ private:
         }
         if (word == "band") return band(t);
         if (word == "text" || word == "field" || word == "line" || word == "box" || word == "image") {
-            if (!band_) fail(word + " is placed outside a band (band header, footer, item, text or totals)");
+            if (!band_) fail(word + " is placed outside a band (band " + bandKinds() + ")");
             return element(word, t);
         }
         if (band_) fail("unknown element \"" + t[0].text + "\" in band " + bandName(*band_) +
                         " (text, field, line, box, image or end)");
+        if (word == "report") return report(t);
         if (word == "page") return page(t);
         if (word == "body") return body(t);
         if (word == "font") return font(t);
-        fail("unknown statement \"" + t[0].text + "\" (page, body, font or band)");
+        fail("unknown statement \"" + t[0].text + "\" (report, page, body, font or band)");
+    }
+
+    // "report listing": the layout is of the purchase-order listing. It
+    // comes before the bands, whose kinds it chooses.
+    void report(const std::vector<Token>& t) {
+        need(t, 2, "what is laid out: report listing");
+        if (t.size() > 2) fail("unexpected " + shownToken(t[2]));
+        if (lowered(t[1].text) != "listing" || t[1].quoted) fail("unknown report " + shownToken(t[1]) + " (listing)");
+        for (const LayoutBand& b : layout_.bands)
+            if (b.present) fail("report comes before the bands");
+        layout_.kind = LayoutKind::Listing;
     }
 
     void page(const std::vector<Token>& t) {
@@ -244,19 +267,33 @@ private:
 
     void band(const std::vector<Token>& t) {
         if (band_) fail("band begins inside band " + bandName(*band_) + ", which is not closed with \"end\"");
-        need(t, 2, "a kind: header, footer, item, text or totals");
-        static const std::map<std::string, BandKind> kinds{{"header", BandKind::Header}, {"footer", BandKind::Footer},
-                                                           {"item", BandKind::Item},     {"text", BandKind::Text},
-                                                           {"totals", BandKind::Totals}};
+        need(t, 2, (std::string("a kind: ") + bandKinds()).c_str());
+        static const std::map<std::string, BandKind> orderKinds{
+            {"header", BandKind::Header}, {"footer", BandKind::Footer}, {"item", BandKind::Item},
+            {"text", BandKind::Text},     {"totals", BandKind::Totals}};
+        static const std::map<std::string, BandKind> listingKinds{
+            {"header", BandKind::Header},
+            {"footer", BandKind::Footer},
+            {"vendorinfo", BandKind::VendorInfo},
+            {"summary", BandKind::Summary},
+            {"podetail", BandKind::PODetail},
+            {"text", BandKind::ListingText},
+            {"reconciledetail", BandKind::ReconcileDetail},
+            {"reconciletotal", BandKind::ReconcileTotal},
+            {"blank", BandKind::Blank},
+            {"salestaxline", BandKind::SalesTaxLine},
+            {"total", BandKind::Total},
+            {"grandtotal", BandKind::GrandTotal},
+            {"summarygrandtotal", BandKind::SummaryGrandTotal}};
+        const auto& kinds = listing() ? listingKinds : orderKinds;
         const auto kind = kinds.find(lowered(t[1].text));
-        if (t[1].quoted || kind == kinds.end())
-            fail("unknown band " + shownToken(t[1]) + " (header, footer, item, text or totals)");
+        if (t[1].quoted || kind == kinds.end()) fail("unknown band " + shownToken(t[1]) + " (" + bandKinds() + ")");
         const auto k = static_cast<std::size_t>(kind->second);
         LayoutBand& b = layout_.bands[k];
         if (b.present) fail("band " + bandName(k) + " is given twice (first on line " + std::to_string(b.sourceLine) + ")");
         b.present = true;
         b.sourceLine = line_;
-        const bool body = kind->second == BandKind::Item || kind->second == BandKind::Text;
+        const bool body = bodyBand(kind->second);
         std::size_t i = 2;
         bool height = false;
         for (; i < t.size(); ++i) {
@@ -272,8 +309,7 @@ private:
     void element(const std::string& word, const std::vector<Token>& t) {
         LayoutElement e;
         e.sourceLine = line_;
-        const auto kind = static_cast<BandKind>(*band_);
-        const bool bodyBand = kind == BandKind::Item || kind == BandKind::Text;
+        const bool inBody = bodyBand(static_cast<BandKind>(*band_));
         need(t, 2, "a place X,Y");
         std::tie(e.box.x, e.box.y) = point(t[1]);
         std::size_t i = 2;
@@ -303,11 +339,12 @@ private:
         } else if (word == "image") {
             image(e, t);
         } else {
-            textual(e, word, t, bodyBand);
+            textual(e, word, t, inBody);
         }
         LayoutBand& b = layout_.bands[*band_];
         if (e.flow) {
-            if (!bodyBand) fail("only a field of the item or text band can flow");
+            if (!inBody) fail(listing() ? "only a field of a band down the body can flow"
+                                        : "only a field of the item or text band can flow");
             if (b.flow >= 0)
                 fail("band " + bandName(*band_) + " has a flowing field already (line " +
                      std::to_string(b.elements[static_cast<std::size_t>(b.flow)].sourceLine) + ")");
@@ -396,9 +433,19 @@ private:
         if (e.flow) e.wrap = true;
         if (!isField) return;
 
+        const auto kind = static_cast<BandKind>(*band_);
+        if (listing()) {
+            const ListingFieldInfo* shown = listingField(e.text);
+            if (!shown) fail("unknown field \"" + e.text + "\"");
+            if (!listingFieldShownIn(shown->scope, kind))
+                fail(e.text + " is " + listingScopeText(shown->scope) + ": the " + bandName(*band_) +
+                     " band does not show it");
+            if (e.picture && !pictureShows(*e.picture, shown->kind))
+                fail("picture " + e.picture->text() + " cannot show " + e.text + " (" + kindName(shown->kind) + ")");
+            return;
+        }
         const FormFieldInfo* info = formField(e.text);
         if (!info) fail("unknown field \"" + e.text + "\"");
-        const auto kind = static_cast<BandKind>(*band_);
         if (info->scope == FormScope::Line && !bodyBand)
             fail(e.text + " is a value of an order's line: only the item and text bands show it");
         if (info->scope == FormScope::Totals && kind != BandKind::Totals)
@@ -427,6 +474,10 @@ private:
 };
 
 }  // namespace
+
+bool bodyBand(BandKind k) {
+    return k == BandKind::Item || k == BandKind::Text || static_cast<int>(k) >= static_cast<int>(BandKind::VendorInfo);
+}
 
 std::string LayoutError::text() const {
     return file + (line > 0 ? ", line " + std::to_string(line) : "") + ": " + message;

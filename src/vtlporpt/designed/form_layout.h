@@ -16,8 +16,33 @@
 
 namespace vtl::rpt {
 
-enum class BandKind { Header, Footer, Item, Text, Totals };
-inline constexpr std::size_t kBandCount = 5;
+// What a layout lays out: a purchase order (the default) or the listing
+// ("report listing" at its top).
+enum class LayoutKind { PurchaseOrder, Listing };
+
+// The bands of a purchase order (header to totals), then those of the
+// listing: header and footer on every page, the others down the body.
+enum class BandKind {
+    Header,
+    Footer,
+    Item,
+    Text,
+    Totals,
+    VendorInfo,
+    Summary,
+    PODetail,
+    ListingText,
+    ReconcileDetail,
+    ReconcileTotal,
+    Blank,
+    SalesTaxLine,
+    Total,
+    GrandTotal,
+    SummaryGrandTotal,
+};
+inline constexpr std::size_t kBandCount = 16;
+// Whether a band's places are from its own top, down the body.
+bool bodyBand(BandKind k);
 
 struct LayoutElement {
     enum class Kind { Caption, Field, Line, Box, Image };
@@ -52,6 +77,7 @@ struct LayoutBand {
 };
 
 struct FormLayout {
+    LayoutKind kind = LayoutKind::PurchaseOrder;
     std::string file;  // as it was read, for messages
     report::Mils pageWidth = 8500, pageHeight = 11000;
     report::Mils bodyTop = 0, bodyBottom = 0;

@@ -1,0 +1,167 @@
+#include "commands/listing.h"
+
+#include <charconv>
+#include <filesystem>
+#include <optional>
+
+#include "commands/batch_ui.h"
+#include "commands/print.h"
+#include "records/database.h"
+#include "records/records.h"
+#include "report/pages/devices.h"
+#include "report/render/render_devices.h"
+#include "siblings/services/report_export.h"
+#include "vtlpo/module.h"
+#include "vtlporpt/listing/listing_data.h"
+#include "vtlporpt/listing/print_po_listing.h"
+#include "vtlporpt/output/report_run.h"
+#include "vtlporpt/procedures.h"
+
+namespace vtl::cli {
+
+const char* const kListingUsage =
+    "       vtlpo listing --data DIR --limit LIMITID (--pdf FILE | --text FILE) [--user ID]\n"
+    "           the purchase-order listing of the report format LIMITID, as a PDF file or as\n"
+    "           its text image (tab-separated, with the report parameters at the end)\n";
+
+namespace {
+
+struct ListingArgs {
+    std::string data, user, pdf, text;
+    ULong limit = 0;
+    std::string problem;
+};
+
+ListingArgs parseArgs(const std::vector<std::string>& args) {
+    ListingArgs p;
+    for (std::size_t i = 0; i < args.size() && p.problem.empty(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](const char* what) -> std::string {
+            if (i + 1 >= args.size()) {
+                p.problem = a + " needs " + what;
+                return {};
+            }
+            return args[++i];
+        };
+        if (a == "--data") p.data = value("a folder");
+        else if (a == "--user") p.user = value("a user id");
+        else if (a == "--pdf") p.pdf = value("a file name");
+        else if (a == "--text") p.text = value("a file name");
+        else if (a == "--limit") {
+            const std::string v = value("a report format's number");
+            unsigned long n = 0;
+            const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+            if (p.problem.empty() && (ec != std::errc() || end != v.data() + v.size() || n == 0 || n > 0xFFFFFFFFul))
+                p.problem = "--limit needs a report format's number, a whole number: \"" + v + "\"";
+            p.limit = static_cast<ULong>(n);
+        } else {
+            p.problem = "unknown option " + a;
+        }
+    }
+    if (!p.problem.empty()) return p;
+    if (p.data.empty()) p.problem = "listing needs --data DIR";
+    else if (p.limit == 0) p.problem = "listing needs --limit LIMITID";
+    else if (p.pdf.empty() == p.text.empty()) p.problem = "listing needs one of --pdf FILE or --text FILE";
+    return p;
+}
+
+// The batch person: "Export This Report" is answered with the --text file.
+class ListingUi : public BatchUi {
+public:
+    ListingUi(std::ostream& err, bool terminal, std::string textPath)
+        : BatchUi(err, terminal), textPath_(std::move(textPath)) {}
+    std::optional<std::string> saveFile(const std::string& title, const ui::FileFilter&, const std::string&) override {
+        if (title == services::kReportExportTitle && !textPath_.empty()) return textPath_;
+        return std::nullopt;
+    }
+
+private:
+    std::string textPath_;
+};
+
+}  // namespace
+
+int listingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal) {
+    const ListingArgs a = parseArgs(args);
+    if (!a.problem.empty()) {
+        err << "vtlpo: " << a.problem << "\n" << kListingUsage;
+        return 2;
+    }
+    std::error_code ec;
+    const std::string folder = std::filesystem::absolute(a.data, ec).lexically_normal().string();
+    auto db = openDataFolder(folder, false);
+    if (!db) {
+        err << "vtlpo: " << db.error << "\n";
+        return 2;
+    }
+    if (!a.user.empty()) {
+        UserFile u;
+        u.UserID = a.user;
+        if (!store::Table<UserFile>(*db.store).fetch(UserFile::KeyUserID, u)) {
+            err << "vtlpo: user \"" << a.user << "\" is not on file\n";
+            return 2;
+        }
+    }
+    POLimits limits;
+    limits.LimitID = a.limit;
+    if (!store::Table<POLimits>(*db.store).fetch(POLimits::KeyLimitID, limits) ||
+        limits.Report.clip() != rpt::kListingReport) {
+        err << "vtlpo: report format " << a.limit << " of the purchase-order listing is not on file\n";
+        return 2;
+    }
+    ensureGuiApplication();
+
+    vtlpo::LoadOptions options;
+    options.currentFolder = folder;
+    options.settingsFolder = folder;
+    vtlpo::Module module(options);
+    module.init(nullptr, nullptr);
+    const std::string textPath =
+        a.text.empty() ? std::string() : std::filesystem::absolute(a.text, ec).lexically_normal().string();
+    ListingUi ui(err, terminal, textPath);
+    SystemClock clock;
+    Session s = module.session(*db.store, ui, clock, folder, "");
+    rpt::registerReportProcedures(s.procedures);
+    render::registerReportDevices(s.views);
+    // The preview: its pages are kept, and for a text file the person's
+    // answer is "Export This Report".
+    report::Document pages;
+    std::size_t shown = 0;
+    s.views.set<report::ReportPreview>([&](report::ReportPreview& p) {
+        shown = p.document().pages.size();
+        if (!textPath.empty()) {
+            p.press(0);
+        } else {
+            pages = p.document();
+            p.close();
+        }
+    });
+    s.globals.UserID = a.user;
+    s.globals.PrintPreview = 1;
+    s.globals.ReportFilter = std::to_string(a.limit);
+    if (!textPath.empty()) std::filesystem::remove(textPath, ec);
+    s.call(rpt::kListingProcedure);
+
+    int rc = 0;
+    if (shown == 0) {
+        if (ui.told().empty()) err << "vtlpo: nothing was listed\n";
+        rc = 1;
+    } else if (!a.pdf.empty()) {
+        rpt::ReportRun output(s, pages.title);
+        const std::vector<std::string> files = output.writePdf(pages, a.pdf, false);
+        if (files.empty()) {
+            rc = 1;
+        } else {
+            out << "wrote " << files.front() << " (" << pages.pages.size()
+                << (pages.pages.size() == 1 ? " page" : " pages") << ")\n";
+        }
+    } else if (!std::filesystem::exists(textPath)) {
+        rc = 1;
+    } else {
+        out << "wrote " << textPath << " (" << shown << (shown == 1 ? " page" : " pages") << ")\n";
+    }
+    module.kill();
+    return rc;
+}
+
+}  // namespace vtl::cli
