@@ -134,7 +134,7 @@ TEST_F(MainWindowAboutTest, AboutNamesTheVersionAndTheDataFolderAndGreyedItemsSa
     about->trigger();
 
     // Nothing is installed in this session: every item is greyed and says why.
-    QAction* listing = w.procedureAction("PrintPOListing");
+    QAction* listing = w.procedureAction(host::purchaseOrderMenu().back().procedure);
     ASSERT_NE(listing, nullptr);
     EXPECT_FALSE(listing->isEnabled());
     EXPECT_EQ(listing->toolTip(), "Not available in this version of the program");
