@@ -207,7 +207,9 @@ UpdatePOListLimitsView::UpdatePOListLimitsView(rpt::UpdatePOListLimits& form, QW
     for (const std::string& u : form_.users()) user_->addItem(qs(u));
     lock_ = new QCheckBox(QStringLiteral("Lock"), this);
     lock_->setVisible(form_.lockVisible());
-    head->addWidget(new QLabel(QStringLiteral("Report &Title:"), this), 0, 0);
+    auto* titleLabel = new QLabel(QStringLiteral("Report &Title:"), this);
+    titleLabel->setBuddy(title_);
+    head->addWidget(titleLabel, 0, 0);
     head->addWidget(title_, 0, 1);
     head->addWidget(new QLabel(QStringLiteral("User:"), this), 0, 2);
     head->addWidget(user_, 0, 3);
