@@ -2,9 +2,11 @@
 // procedure exists, running it through the procedure table; the title
 // carries the company; window places survive a restart.
 #include <QAction>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include "gui/host/host_menus.h"
@@ -114,6 +116,25 @@ TEST_F(MainWindowTest, WindowPlacesAreKeptInTheSettingsFileBetweenRuns) {
     host::restorePlace(&lost, reread, "Setup Vendors");
     EXPECT_EQ(lost.size(), QSize(520, 340));
     EXPECT_EQ(lost.pos(), QPoint(5, 6));
+
+    // A size and place remembered on a larger screen: cut to this screen and
+    // moved so that the whole window shows.
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    reread.setInt("Setup Vendors", "Width", avail.width() + 300);
+    reread.setInt("Setup Vendors", "Height", avail.height() + 200);
+    reread.setInt("Setup Vendors", "XPos", avail.left() + 40);
+    reread.setInt("Setup Vendors", "YPos", avail.top() + 87);
+    QWidget tall;
+    host::restorePlace(&tall, reread, "Setup Vendors");
+    EXPECT_EQ(tall.size(), avail.size());
+    EXPECT_EQ(tall.pos(), avail.topLeft());
+    reread.setInt("Setup Vendors", "Width", 400);
+    reread.setInt("Setup Vendors", "Height", 300);
+    reread.setInt("Setup Vendors", "XPos", avail.right() - 100);
+    reread.setInt("Setup Vendors", "YPos", avail.bottom() - 50);
+    QWidget corner;
+    host::restorePlace(&corner, reread, "Setup Vendors");
+    EXPECT_EQ(corner.pos(), QPoint(avail.right() + 1 - 400, avail.bottom() + 1 - 300));
 }
 
 class MainWindowAboutTest : public HostTest {

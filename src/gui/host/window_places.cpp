@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/suite/ini_file.h"
 
@@ -32,10 +33,11 @@ private:
     std::string name_;
 };
 
-bool onSomeScreen(const QRect& r) {
+// The screen a remembered place lies on, null when none shows any of it.
+const QScreen* screenShowing(const QRect& r) {
     for (const QScreen* s : QGuiApplication::screens())
-        if (s->availableGeometry().intersects(r)) return true;
-    return false;
+        if (s->availableGeometry().intersects(r)) return s;
+    return nullptr;
 }
 
 }  // namespace
@@ -44,12 +46,25 @@ void restorePlace(QWidget* window, const suite::IniFile& settings, const std::st
     const int w = static_cast<int>(settings.getInt(name, "Width", 0));
     const int h = static_cast<int>(settings.getInt(name, "Height", 0));
     if (w <= 0 || h <= 0) return;
-    const QSize size = QSize(w, h).expandedTo(window->minimumSizeHint()).boundedTo(window->maximumSize());
+    QSize size = QSize(w, h).expandedTo(window->minimumSizeHint()).boundedTo(window->maximumSize());
+    const bool placed = settings.get(name, "XPos") && settings.get(name, "YPos");
+    const QPoint at(static_cast<int>(settings.getInt(name, "XPos", 0)),
+                    static_cast<int>(settings.getInt(name, "YPos", 0)));
+    // A size remembered from a larger screen is cut to the screen the window
+    // opens on, and a place moved so that the whole window shows, its title
+    // bar and its buttons too.
+    const QScreen* screen = placed ? screenShowing(QRect(at, size)) : nullptr;
+    if (!screen) screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect();
+    if (avail.isValid()) size = size.boundedTo(avail.size());
     window->resize(size);
-    if (settings.get(name, "XPos") && settings.get(name, "YPos")) {
-        const QPoint at(static_cast<int>(settings.getInt(name, "XPos", 0)),
-                        static_cast<int>(settings.getInt(name, "YPos", 0)));
-        if (onSomeScreen(QRect(at, size))) window->move(at);
+    if (placed && screenShowing(QRect(at, size))) {
+        QPoint inside = at;
+        if (avail.isValid()) {
+            inside.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - size.width())));
+            inside.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - size.height())));
+        }
+        window->move(inside);
     }
     if (settings.getInt(name, "Maximized", 0) == 1) window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
