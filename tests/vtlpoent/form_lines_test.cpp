@@ -81,9 +81,20 @@ TEST_F(FormTest, TextLinesShowTextAndNoNumbers) {
     PODetail item = glLine(12.5);
     item.ItemID = "NAIL";
     item.Description = "Common nails";
-    POMaster po = addOrder("1001", 123, {text, shortText, item});
+    item.Account = "6100-00";
+    PODetail job = jobLine("J100", 40);
+    PODetail equipment = glLine(7);
+    equipment.DetailType = "Equipment";
+    equipment.EquipmentID = "EQ-12";
+    equipment.CostCategory = "FUEL";
+    POMaster po = addOrder("1001", 123, {text, shortText, item, job, equipment});
     auto f = openForm(suite::Request::Change, po.POID);
-    ASSERT_EQ(f->rows().size(), 3u);
+    ASSERT_EQ(f->rows().size(), 5u);
+    // What each line is charged to, for the list to show beside its description.
+    EXPECT_EQ(f->rows()[0].charge, "");
+    EXPECT_EQ(f->rows()[2].charge, "6100-00");
+    EXPECT_EQ(f->rows()[3].charge, "J100 010100LAB");
+    EXPECT_EQ(f->rows()[4].charge, "EQ-12 FUEL");
     EXPECT_EQ(f->rows()[0].id, "Text");
     EXPECT_EQ(f->rows()[0].description, "Deliver to the north gate b...");
     EXPECT_EQ(f->rows()[0].total, "");

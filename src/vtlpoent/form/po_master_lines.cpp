@@ -10,6 +10,24 @@
 
 namespace vtl::ent {
 
+namespace {
+
+std::string joined(const std::string& a, const std::string& b) {
+    if (a.empty()) return b;
+    return b.empty() ? a : a + " " + b;
+}
+
+// A job line's job and cost code, an equipment line's equipment and cost
+// category, another line's account.
+std::string chargeOf(const PODetail& d) {
+    const std::string type = d.DetailType.clip();
+    if (type == "Job") return joined(d.JobID.clip(), d.CostCode.clip());
+    if (type == "Equipment") return joined(d.EquipmentID.clip(), d.CostCategory.clip());
+    return d.Account.clip();
+}
+
+}  // namespace
+
 void UpdatePOMaster::refill() {
     const auto& lines = lines_;
     rows_.clear();
@@ -24,6 +42,7 @@ void UpdatePOMaster::refill() {
         } else {
             r.id = d.ItemID.clip();
             r.description = d.Description.clip();
+            r.charge = chargeOf(d);
             r.quantity = pic::format(d.QtyOrdered, "@n-12.4b");
             r.unitPrice = pic::format(d.UnitPrice, "@n-13.4b");
             r.total = pic::format(d.TotalAmount, "@n-13.2b");

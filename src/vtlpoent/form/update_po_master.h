@@ -44,6 +44,10 @@ struct LineRow {
     ULong detailId = 0;
     std::string id;
     std::string description;
+    // What the line is charged to, for the list to show beside the
+    // description where there is room: "2604 062000MAT", "EQ-12 FUEL",
+    // "6100-00"; "" for text lines.
+    std::string charge;
     std::string quantity;
     std::string unitPrice;
     std::string total;

@@ -6,7 +6,9 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -24,6 +26,37 @@
 
 namespace vtl::gui {
 namespace {
+
+// The description of a line, and at its right, dimmed, what the line is
+// charged to (job and cost code, equipment and category, account) when the
+// column has room for both.
+class ChargeHintDelegate : public QStyledItemDelegate {
+public:
+    ChargeHintDelegate(const ent::UpdatePOMaster& form, QObject* parent)
+        : QStyledItemDelegate(parent), form_(form) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const auto& rows = form_.rows();
+        if (index.row() < 0 || index.row() >= static_cast<int>(rows.size())) return;
+        const QString hint = qs(rows[static_cast<std::size_t>(index.row())].charge);
+        if (hint.isEmpty()) return;
+        const QFontMetrics metrics(option.font);
+        constexpr int kGap = 24, kMargin = 6;
+        const int used = metrics.horizontalAdvance(index.data().toString()) + kGap + kMargin;
+        if (used + metrics.horizontalAdvance(hint) > option.rect.width()) return;
+        const bool selected = option.state & QStyle::State_Selected;
+        QColor colour = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        colour.setAlpha(130);
+        painter->save();
+        painter->setPen(colour);
+        painter->drawText(option.rect.adjusted(0, 0, -kMargin, 0), Qt::AlignRight | Qt::AlignVCenter, hint);
+        painter->restore();
+    }
+
+private:
+    const ent::UpdatePOMaster& form_;
+};
 
 using ent::FormMode;
 using ui::Align;
@@ -67,6 +100,7 @@ QWidget* UpdatePOMasterView::buildLinesTab() {
                       {"Total", 56, Align::Right}});
     lines_->horizontalHeader()->setStretchLastSection(false);
     lines_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lines_->setItemDelegateForColumn(1, new ChargeHintDelegate(form_, lines_));
     lines_->installEventFilter(this);
     connect(lines_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& now) {
