@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -93,10 +95,28 @@ UpdatePOMasterView::UpdatePOMasterView(ent::UpdatePOMaster& form, suite::AutoEnt
     connect(bottom, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(bottom, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // The header and the tabs scroll when the screen is smaller than they
+    // want; the buttons stay in sight at the foot of the window.
+    auto* body = new QWidget;
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addLayout(top);
+    bodyLayout->addWidget(tabs_, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("FormBody"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(body);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(tabs_, 1);
+    layout->addWidget(scroll, 1);
     layout->addWidget(bottom);
+    // As large as the form wants, as far as the screen allows.
+    QSize wanted = body->sizeHint() + QSize(2 * layout->contentsMargins().left() + 4,
+                                             bottom->sizeHint().height() + 3 * layout->spacing() +
+                                                 layout->contentsMargins().top() + layout->contentsMargins().bottom());
+    if (const QScreen* screen = QApplication::primaryScreen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    resize(wanted);
 
     // No button is the default: Enter in an entry accepts the entry only.
     for (QPushButton* b : buttons_) b->setAutoDefault(false);
