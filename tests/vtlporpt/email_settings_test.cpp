@@ -3,6 +3,8 @@
 // checks before it writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/scripted_ui_gtest.h"
 #include "support/temp_dir.h"
 #include "vtlporpt/email/email_settings.h"
@@ -172,3 +174,15 @@ TEST_F(EmailSetupTest, AFileThatCannotBeWrittenIsToldAndTheWindowStays) {
 }
 
 }  // namespace
+
+TEST(EmailSetupHelp, HelpOpensTheWindowsPageOfTheInstallation) {
+    TempDir dir;
+    TestUi ui;
+    suite::IniFile ini(dir.file("vtlpo.INI"));
+    std::filesystem::create_directories(dir.file("html"));
+    dir.write("html/Setup_Email_Settings.htm", "<html></html>");
+    rpt::EmailSetup setup(ui, ini, dir.path());
+    setup.help();
+    ASSERT_EQ(ui.openedExternally().size(), 1u);
+    EXPECT_EQ(ui.openedExternally()[0], dir.file("html/Setup_Email_Settings.htm"));
+}

@@ -225,7 +225,7 @@ void MainWindow::openSetup(const std::string& title) {
 }
 
 void MainWindow::openEmailSettings() {
-    rpt::EmailSetup setup(session_.ui, session_.settings);
+    rpt::EmailSetup setup(session_.ui, session_.settings, session_.installFolder);
     session_.views.run(setup);
 }
 

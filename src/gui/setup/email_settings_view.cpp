@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -62,6 +63,11 @@ EmailSettingsView::EmailSettingsView(rpt::EmailSetup& setup, QWidget* parent) : 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    auto* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { setup_.help(); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { setup_.help(); });
     ok_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,9 +1,12 @@
 #include "vtlporpt/email/email_setup.h"
 
 #include "platform/suite/text_util.h"
+#include "siblings/services/help_topic.h"
 #include "vtlporpt/email/email_message.h"
 
 namespace vtl::rpt {
+
+void EmailSetup::help() { services::openHelp(ui_, installFolder_, kHelpTopic); }
 namespace {
 
 bool hasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }

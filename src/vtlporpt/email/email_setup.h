@@ -13,8 +13,11 @@ namespace vtl::rpt {
 class EmailSetup {
 public:
     static constexpr const char* kTitle = "E-mail Settings";
+    static constexpr const char* kHelpTopic = "html/Setup_Email_Settings.htm";
 
-    EmailSetup(ui::Ui& ui, suite::IniFile& ini) : values(readEmailSettings(ini)), ui_(ui), ini_(ini) {}
+    // `installFolder` holds the help pages.
+    EmailSetup(ui::Ui& ui, suite::IniFile& ini, std::string installFolder = {})
+        : values(readEmailSettings(ini)), ui_(ui), ini_(ini), installFolder_(std::move(installFolder)) {}
 
     EmailSettings values;  // what the window shows and edits
 
@@ -22,6 +25,8 @@ public:
     // is told and keeps the window open (false).
     bool ok();
     void cancel() { closed_ = true; }
+    // Help and F1: the window's help page.
+    void help();
 
     bool closed() const { return closed_; }
     bool saved() const { return saved_; }
@@ -29,6 +34,7 @@ public:
 private:
     ui::Ui& ui_;
     suite::IniFile& ini_;
+    std::string installFolder_;
     bool closed_ = false;
     bool saved_ = false;
 };
