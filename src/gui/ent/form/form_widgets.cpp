@@ -114,10 +114,15 @@ void rememberEntry(suite::AutoEntryStore* store, const std::string& field, const
 AttachmentPreview::AttachmentPreview(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::StyledPanel);
-    // 102 by 125 dialog units: a quarter of the average character width
-    // across, an eighth of the line height down.
+    // 102 by 125 dialog units (a quarter of the average character width
+    // across, an eighth of the line height down) where the window has the
+    // room, down to half that height where it has not: the form must fit a
+    // small screen.
     const QFontMetrics fm(font());
-    setFixedSize(102 * fm.averageCharWidth() / 4, 125 * fm.height() / 8);
+    const int width = 102 * fm.averageCharWidth() / 4, height = 125 * fm.height() / 8;
+    setMinimumSize(width, height / 2);
+    setMaximumSize(width, height);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 
 void AttachmentPreview::clear() { setPixmap(QPixmap()); }
