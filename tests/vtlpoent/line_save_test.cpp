@@ -1,6 +1,8 @@
 // The line form's amounts and its writes: total, open inventory quantity,
 // text lines, the new line's place, view-only orders, delete and the
 // procedure's answers by name.
+#include <filesystem>
+
 #include "line_fixture.h"
 #include "vtlpoent/line/line_checks.h"
 
@@ -155,4 +157,16 @@ TEST_F(LineTest, DeleteRequestRemovesTheLineWithoutAQuestion) {
     EXPECT_EQ(s.globals.GlobalResponse, Response::Completed);
     EXPECT_EQ(lineCount(), 1);
     EXPECT_EQ(stored(keep.DetailID).SequenceNo, 1u);
+}
+
+TEST_F(LineTest, F1OpensThePageOnTheLinesOfAnOrder) {
+    request(Request::Insert, po.POID);
+    UpdatePODetail f(*s);
+    ASSERT_TRUE(f.open());
+    std::filesystem::create_directories(s.dir.file("html"));
+    s.dir.write("html/PO_Enter_Purchase_Orders.htm", "<html></html>");
+    f.help();
+    ASSERT_EQ(s.ui.openedExternally().size(), 1u);
+    EXPECT_EQ(s.ui.openedExternally()[0], "file://" + s.dir.file("html/PO_Enter_Purchase_Orders.htm") + "#lines");
+    f.cancel();
 }

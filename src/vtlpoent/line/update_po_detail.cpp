@@ -6,6 +6,7 @@
 #include "records/reconciliation.h"
 #include "records/running_figures.h"
 #include "siblings/lookups/lookups.h"
+#include "siblings/services/help_topic.h"
 #include "vtlpoent/job_status.h"
 #include "vtlpoent/line/line_checks.h"
 #include "vtlpoent/line/over_budget.h"
@@ -13,6 +14,8 @@
 #include "vtlpoent/posting.h"
 
 namespace vtl::ent {
+
+void UpdatePODetail::help() { services::openHelp(s_, kHelpTopic); }
 
 UpdatePODetail::UpdatePODetail(Session& s) : s_(s) {}
 

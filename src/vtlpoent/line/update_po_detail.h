@@ -31,6 +31,7 @@ public:
     static constexpr const char* kTitleChange = "Changing a Purchase Order Line";
     static constexpr const char* kInvalidTitle = "Invalid Entry";
     static constexpr const char* kBelowReceivedTitle = "Quantity Below Received";
+    static constexpr const char* kHelpTopic = "html/PO_Enter_Purchase_Orders.htm#lines";
 
     explicit UpdatePODetail(Session& s);
 
@@ -110,6 +111,8 @@ public:
     bool ok();
     void cancel();
     bool done() const { return done_; }
+    // F1: the help page on the lines of an order.
+    void help();
 
 private:
     bool refuse(const std::string& text);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,6 +95,8 @@ UpdatePODetailView::UpdatePODetailView(ent::UpdatePODetail& form, QWidget* paren
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { form_.help(); });
     ok_->setEnabled(!form_.viewOnly());
     connect(buttons, &QDialogButtonBox::accepted, this, &UpdatePODetailView::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &UpdatePODetailView::reject);
