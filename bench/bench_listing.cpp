@@ -7,10 +7,7 @@
 // and QPdfWriter alone drawing as many pages of 60 strings, 20 lines and 5
 // boxes as the print benchmark's baseline does. The runs must report the
 // pages they wrote, so one that lists nothing cannot pass.
-#include <QFont>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -20,6 +17,7 @@
 #include <string>
 
 #include "bench_util.h"
+#include "pdf_baseline.h"
 #include "commands/cli.h"
 #include "records/database.h"
 #include "records/records.h"
@@ -146,25 +144,6 @@ double sqliteBaseline(const std::string& dbPath, long long& rowsRead) {
     return clock.seconds();
 }
 
-void baselinePage(QPainter& p, int page) {
-    const double mil = p.device()->logicalDpiX() / 1000.0;
-    auto r = [mil](int x, int y, int w, int h) { return QRectF(x * mil, y * mil, w * mil, h * mil); };
-    QFont font("Liberation Sans");
-    font.setPixelSize(static_cast<int>(140 * mil));
-    p.setFont(font);
-    for (int i = 0; i < 5; ++i) p.drawRect(r(500, 1000 + i * 1800, 7500, 1600));
-    for (int i = 0; i < 20; ++i)
-        p.drawLine(QPointF(500 * mil, (1200 + i * 450) * mil), QPointF(8000 * mil, (1200 + i * 450) * mil));
-    for (int i = 0; i < 60; ++i)
-        p.drawText(r(600 + (i % 3) * 2500, 1100 + (i / 3) * 450, 2400, 200), Qt::AlignLeft,
-                   QString("Plywood form panel %1 line %2").arg(page).arg(i));
-}
-
-int pagesSaid(const std::string& said) {
-    const std::size_t at = said.find(" (");
-    return at == std::string::npos ? 0 : std::atoi(said.c_str() + at + 2);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -190,7 +169,7 @@ int main(int argc, char** argv) {
     vtl::bench::Stopwatch textClock;
     int rc = cli::run({"listing", "--data", data, "--limit", "1", "--text", text}, out, err, false);
     const double textSeconds = textClock.seconds();
-    const int pages = pagesSaid(out.str());
+    const int pages = vtl::bench::pagesSaid(out.str());
     if (rc != 0 || pages < 1 || !std::filesystem::exists(text)) {
         std::fprintf(stderr, "the listing wrote no text image: %s%s\n", out.str().c_str(), err.str().c_str());
         return 1;
@@ -201,23 +180,12 @@ int main(int argc, char** argv) {
     vtl::bench::Stopwatch pdfClock;
     rc = cli::run({"listing", "--data", data, "--limit", "1", "--pdf", pdf}, pout, perr, false);
     const double pdfSeconds = pdfClock.seconds();
-    if (rc != 0 || pagesSaid(pout.str()) != pages) {
+    if (rc != 0 || vtl::bench::pagesSaid(pout.str()) != pages) {
         std::fprintf(stderr, "the listing wrote no PDF of its pages: %s%s\n", pout.str().c_str(), perr.str().c_str());
         return 1;
     }
 
-    vtl::bench::Stopwatch baseClock;
-    {
-        QPdfWriter writer(QString::fromStdString(dir + "/baseline.pdf"));
-        writer.setResolution(1200);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        QPainter painter(&writer);
-        for (int pg = 0; pg < pages; ++pg) {
-            if (pg) writer.newPage();
-            baselinePage(painter, pg);
-        }
-    }
-    const double pdfBase = baseClock.seconds();
+    const double pdfBase = vtl::bench::writeBaselinePdf(dir + "/baseline.pdf", pages);
 
     vtl::bench::figure("orders", orders, "orders");
     vtl::bench::figure("lines", orders * 10.0, "lines");

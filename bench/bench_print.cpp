@@ -4,10 +4,7 @@
 // page. The baseline, in the same run: QPdfWriter alone drawing as many
 // pages of 60 strings, 20 lines and 5 boxes. The print must report as many
 // pages as orders, so a run that prints nothing cannot pass.
-#include <QFont>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "bench_util.h"
+#include "pdf_baseline.h"
 #include "commands/cli.h"
 #include "records/database.h"
 #include "records/records.h"
@@ -88,20 +86,6 @@ bool load(const std::string& folder, int orders) {
     return static_cast<bool>(tx.commit());
 }
 
-// The baseline page: 60 strings, 20 lines and 5 boxes.
-void baselinePage(QPainter& p, int page) {
-    const double mil = p.device()->logicalDpiX() / 1000.0;
-    auto r = [mil](int x, int y, int w, int h) { return QRectF(x * mil, y * mil, w * mil, h * mil); };
-    QFont font("Liberation Sans");
-    font.setPixelSize(static_cast<int>(140 * mil));
-    p.setFont(font);
-    for (int i = 0; i < 5; ++i) p.drawRect(r(500, 1000 + i * 1800, 7500, 1600));
-    for (int i = 0; i < 20; ++i) p.drawLine(QPointF(500 * mil, (1200 + i * 450) * mil), QPointF(8000 * mil, (1200 + i * 450) * mil));
-    for (int i = 0; i < 60; ++i)
-        p.drawText(r(600 + (i % 3) * 2500, 1100 + (i / 3) * 450, 2400, 200), Qt::AlignLeft,
-                   QString("Plywood form panel %1 line %2").arg(page).arg(i));
-}
-
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -129,8 +113,7 @@ int main(int argc, char** argv) {
                                 out, err, false);
         ours.push_back(clock.seconds());
         const std::string said = out.str();
-        const std::size_t at = said.find(" (");
-        pages = at == std::string::npos ? 0 : std::atoi(said.c_str() + at + 2);
+        pages = vtl::bench::pagesSaid(said);
         if (rc != 0 || pages != orders) {
             std::fprintf(stderr, "the print did not give a page per order: %s%s\n", said.c_str(), err.str().c_str());
             return 1;
@@ -138,18 +121,7 @@ int main(int argc, char** argv) {
         ourBytes = static_cast<double>(std::filesystem::file_size(pdf));
 
         const std::string basePdf = dir + "/baseline.pdf";
-        vtl::bench::Stopwatch baseClock;
-        {
-            QPdfWriter writer(QString::fromStdString(basePdf));
-            writer.setResolution(1200);
-            writer.setPageSize(QPageSize(QPageSize::Letter));
-            QPainter painter(&writer);
-            for (int pg = 0; pg < pages; ++pg) {
-                if (pg) writer.newPage();
-                baselinePage(painter, pg);
-            }
-        }
-        base.push_back(baseClock.seconds());
+        base.push_back(vtl::bench::writeBaselinePdf(basePdf, pages));
         baseBytes = static_cast<double>(std::filesystem::file_size(basePdf));
     }
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "commands/batch_report.h"
 #include "commands/batch_ui.h"
-#include "commands/print.h"
 #include "records/database.h"
 #include "records/records.h"
 #include "report/pages/devices.h"
@@ -87,21 +87,10 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << "vtlpo: " << a.problem << "\n" << kListingUsage;
         return 2;
     }
-    std::error_code ec;
-    const std::string folder = std::filesystem::absolute(a.data, ec).lexically_normal().string();
-    auto db = openDataFolder(folder, false);
-    if (!db) {
-        err << "vtlpo: " << db.error << "\n";
-        return 2;
-    }
-    if (!a.user.empty()) {
-        UserFile u;
-        u.UserID = a.user;
-        if (!store::Table<UserFile>(*db.store).fetch(UserFile::KeyUserID, u)) {
-            err << "vtlpo: user \"" << a.user << "\" is not on file\n";
-            return 2;
-        }
-    }
+    BatchFolder opened;
+    if (const int rc = openBatchFolder(a.data, a.user, err, opened)) return rc;
+    const std::string& folder = opened.folder;
+    OpenResult& db = opened.db;
     POLimits limits;
     limits.LimitID = a.limit;
     if (!store::Table<POLimits>(*db.store).fetch(POLimits::KeyLimitID, limits) ||
@@ -111,11 +100,9 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     ensureGuiApplication();
 
-    vtlpo::LoadOptions options;
-    options.currentFolder = folder;
-    options.settingsFolder = folder;
-    vtlpo::Module module(options);
-    module.init(nullptr, nullptr);
+    const auto loaded = loadModule(folder);
+    vtlpo::Module& module = *loaded;
+    std::error_code ec;
     const std::string textPath =
         a.text.empty() ? std::string() : std::filesystem::absolute(a.text, ec).lexically_normal().string();
     ListingUi ui(err, terminal, textPath);
@@ -152,13 +139,12 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
         if (files.empty()) {
             rc = 1;
         } else {
-            out << "wrote " << files.front() << " (" << pages.pages.size()
-                << (pages.pages.size() == 1 ? " page" : " pages") << ")\n";
+            out << wroteLine(files.front(), pages.pages.size()) << "\n";
         }
     } else if (!std::filesystem::exists(textPath)) {
         rc = 1;
     } else {
-        out << "wrote " << textPath << " (" << shown << (shown == 1 ? " page" : " pages") << ")\n";
+        out << wroteLine(textPath, shown) << "\n";
     }
     module.kill();
     return rc;

@@ -1,12 +1,11 @@
 #include "commands/print.h"
 
-#include <QGuiApplication>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
+#include "commands/batch_report.h"
 #include "commands/batch_ui.h"
 #include "records/database.h"
 #include "records/records.h"
@@ -145,45 +144,18 @@ struct Printed {
 
 }  // namespace
 
-// Fonts and PDF files need a GUI application object; the batch tool draws
-// on the offscreen platform and never needs a display.
-void ensureGuiApplication() {
-    if (QGuiApplication::instance()) return;
-    // Qt's notes about the desktop (no runtime folder, no session) mean
-    // nothing to a batch job; only its real failures are shown.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "vtlpo: %s\n", qPrintable(text));
-    });
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vtlpo";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 int printCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal) {
     const PrintArgs a = parseArgs(args);
     if (!a.problem.empty()) {
         err << "vtlpo: " << a.problem << "\n" << kPrintUsage;
         return 2;
     }
-    std::error_code ec;
-    const std::string folder = std::filesystem::absolute(a.data, ec).lexically_normal().string();
-    auto db = openDataFolder(folder, false);
-    if (!db) {
-        err << "vtlpo: " << db.error << "\n";
-        return 2;
-    }
+    BatchFolder opened;
+    if (const int rc = openBatchFolder(a.data, a.user, err, opened)) return rc;
+    const std::string& folder = opened.folder;
+    OpenResult& db = opened.db;
     ensureGuiApplication();
 
-    if (!a.user.empty()) {
-        UserFile u;
-        u.UserID = a.user;
-        if (!store::Table<UserFile>(*db.store).fetch(UserFile::KeyUserID, u)) {
-            err << "vtlpo: user \"" << a.user << "\" is not on file\n";
-            return 2;
-        }
-    }
     ULong vendorId = 0;
     for (ULong poid : a.poids) {
         POMaster po;
@@ -195,11 +167,8 @@ int printCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         vendorId = po.VendorID;
     }
 
-    vtlpo::LoadOptions options;
-    options.currentFolder = folder;
-    options.settingsFolder = folder;
-    vtlpo::Module module(options);
-    module.init(nullptr, nullptr);
+    const auto loaded = loadModule(folder);
+    vtlpo::Module& module = *loaded;
     BatchUi ui(err, terminal);
     SystemClock clock;
     Session s = module.session(*db.store, ui, clock, folder, "");
@@ -267,8 +236,7 @@ int printCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         module.kill();
         return 1;
     }
-    out << "wrote " << files.front() << " (" << printed.document.pages.size()
-        << (printed.document.pages.size() == 1 ? " page" : " pages") << ")\n";
+    out << wroteLine(files.front(), printed.document.pages.size()) << "\n";
     int rc = 0;
     if (a.email) {
         const rpt::SendResult sent = rpt::emailPurchaseOrderUnattended(s.store, s.settings, files.front(), vendorId,

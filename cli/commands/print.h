@@ -15,7 +15,6 @@ extern const char* const kPrintUsage;
 // arguments or a data folder that cannot be opened.
 // Fonts and PDF files need a GUI application object; the batch tool makes
 // one on the offscreen platform once.
-void ensureGuiApplication();
 
 int printCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminal);
 

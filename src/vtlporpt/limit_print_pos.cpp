@@ -4,6 +4,7 @@
 #include "siblings/services/help_topic.h"
 #include "siblings/services/training.h"
 #include "vtlpoent/call_out.h"
+#include "vtlpoent/search/pick_po_master.h"
 #include "vtlporpt/create_po_print.h"
 #include "vtlporpt/print_shared.h"
 
@@ -56,25 +57,17 @@ bool LimitPrintPOs::enterPOTo(const std::string& typed) { return enterPO(typed, 
 
 bool LimitPrintPOs::enterPO(const std::string& typed, bool from) {
     if (!selectPONumbers()) return false;
-    const std::string number = Text<20>(typed).clip();
-    if (!number.empty()) {
-        POMaster po;
-        po.PONumber = number;
-        if (!store::Table<POMaster>(s_.store).fetch(POMaster::KeyPONumber, po)) return pick(from);
-    }
-    (from ? limits_.POFrom : limits_.POTo) = number;
+    const auto number = ent::typedPONumber(s_, typed);
+    if (!number) return false;
+    (from ? limits_.POFrom : limits_.POTo) = *number;
     return true;
 }
 
 bool LimitPrintPOs::pick(bool from) {
     if (!selectPONumbers()) return false;
-    s_.globals.GlobalRequest = suite::Request::Select;
-    s_.globals.GlobalResponse = suite::Response::None;
-    if (!ent::callOut(s_, "PickPOMaster") || s_.globals.GlobalResponse != suite::Response::Completed) return false;
-    POMaster po;
-    po.POID = static_cast<ULong>(s_.globals.DecimalVariable);
-    if (!store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, po)) return false;
-    (from ? limits_.POFrom : limits_.POTo) = po.PONumber.clip();
+    const auto number = ent::pickPONumber(s_);
+    if (!number) return false;
+    (from ? limits_.POFrom : limits_.POTo) = *number;
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/picture/picture.h"
 #include "platform/suite/error_object.h"
+#include "vtlpoent/call_out.h"
 
 namespace vtl::ent {
 
@@ -108,6 +109,25 @@ void PickPOMaster::deleteHighlighted() {
     });
     if (!s) session_.errors.report(s.message);
     load();
+}
+
+std::optional<std::string> pickPONumber(Session& s) {
+    s.globals.GlobalRequest = suite::Request::Select;
+    s.globals.GlobalResponse = suite::Response::None;
+    if (!callOut(s, "PickPOMaster") || s.globals.GlobalResponse != suite::Response::Completed) return std::nullopt;
+    POMaster po;
+    po.POID = static_cast<ULong>(s.globals.DecimalVariable);
+    if (!store::Table<POMaster>(s.store).fetch(POMaster::KeyPOID, po)) return std::nullopt;
+    return po.PONumber.clip();
+}
+
+std::optional<std::string> typedPONumber(Session& s, const std::string& typed) {
+    const std::string number = Text<20>(typed).clip();
+    if (number.empty()) return number;
+    POMaster po;
+    po.PONumber = number;
+    if (store::Table<POMaster>(s.store).fetch(POMaster::KeyPONumber, po)) return number;
+    return pickPONumber(s);
 }
 
 }  // namespace vtl::ent

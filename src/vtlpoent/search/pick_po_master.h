@@ -2,6 +2,7 @@
 // PickPOMaster: a pick list of purchase orders by PO number or by vendor.
 // Selecting hands the order's number back in DecimalVariable; the list can
 // also delete an order, with the shorter posting of a pick list.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,5 +50,14 @@ private:
     std::size_t highlight_ = 0;
     bool selected_ = false;
 };
+
+// The PO number of the order the person picks from the pick list
+// ("PickPOMaster", called by name); nullopt when nothing was picked.
+std::optional<std::string> pickPONumber(Session& s);
+
+// A PO number typed into a range entry: the typed number when it is on
+// file or blank, else the one picked from the pick list; nullopt when a
+// number not on file was typed and nothing was picked.
+std::optional<std::string> typedPONumber(Session& s, const std::string& typed);
 
 }  // namespace vtl::ent

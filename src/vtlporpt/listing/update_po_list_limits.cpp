@@ -4,6 +4,7 @@
 #include "siblings/lookups/lookups.h"
 #include "siblings/services/help_topic.h"
 #include "vtlpoent/call_out.h"
+#include "vtlpoent/search/pick_po_master.h"
 #include "vtlporpt/listing/browse_po_list_limits.h"
 #include "vtlporpt/listing/listing_data.h"
 #include "vtlporpt/listing/print_po_listing.h"
@@ -137,25 +138,17 @@ void UpdatePOListLimits::setInclude(Byte selectedRef) {
 
 bool UpdatePOListLimits::enterPO(bool from, const std::string& typed) {
     if (!rangeEnabled(Limit::PONumbers)) return false;
-    const std::string number = Text<20>(typed).clip();
-    if (!number.empty()) {
-        POMaster po;
-        po.PONumber = number;
-        if (!store::Table<POMaster>(s_.store).fetch(POMaster::KeyPONumber, po)) return lookupPO(from);
-    }
-    (from ? l_.POFrom : l_.POTo) = number;
+    const auto number = ent::typedPONumber(s_, typed);
+    if (!number) return false;
+    (from ? l_.POFrom : l_.POTo) = *number;
     return true;
 }
 
 bool UpdatePOListLimits::lookupPO(bool from) {
     if (!rangeEnabled(Limit::PONumbers)) return false;
-    s_.globals.GlobalRequest = suite::Request::Select;
-    s_.globals.GlobalResponse = suite::Response::None;
-    if (!ent::callOut(s_, "PickPOMaster") || s_.globals.GlobalResponse != suite::Response::Completed) return false;
-    POMaster po;
-    po.POID = static_cast<ULong>(s_.globals.DecimalVariable);
-    if (!store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, po)) return false;
-    (from ? l_.POFrom : l_.POTo) = po.PONumber.clip();
+    const auto number = ent::pickPONumber(s_);
+    if (!number) return false;
+    (from ? l_.POFrom : l_.POTo) = *number;
     return true;
 }
 
