@@ -47,8 +47,9 @@ private:
 
 }  // namespace
 
-store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResult& result) {
-    result = {};
+namespace {
+
+store::Status writeAll(const WriteContext& cx, ImportBatch& batch, WriteResult& result) {
     store::Store& store = cx.store;
     store::Transaction tx(store);
     if (!tx.status()) return tx.status();
@@ -202,6 +203,20 @@ store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResul
     if (store::Status s = tx.commit(); !s) return s;
     if (cx.progress) cx.progress(work, work);
     return store::Status::success();
+}
+
+}  // namespace
+
+store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResult& result) {
+    result = {};
+    // A stocking quantity beyond its digits (a huge order of boxes) fails
+    // the import like a refused write: its transaction is rolled back.
+    try {
+        return writeAll(cx, batch, result);
+    } catch (const DecimalOverflow& e) {
+        result = {};
+        return store::Status::failure(std::string(e.what()) + " Inserting PODetail");
+    }
 }
 
 }  // namespace vtl::imp
