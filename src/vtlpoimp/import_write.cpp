@@ -80,6 +80,16 @@ store::Status writeAll(const WriteContext& cx, ImportBatch& batch, WriteResult& 
         if (cx.progress && (done & 0x3FF) == 0) cx.progress(done, work);
     };
 
+    std::unordered_set<std::string> numbersInFile;
+    for (const ImportHeader& h : batch.headers)
+        if (!h.poNumber.blank()) numbersInFile.insert(h.poNumber.clip());
+    auto numberTaken = [&](const std::string& number) {
+        if (numbersInFile.count(number)) return true;
+        POMaster other;
+        other.PONumber = number;
+        return orders.fetch(POMaster::KeyPONumber, other);
+    };
+
     std::unordered_set<std::string> agentsSeen;
     std::unordered_map<ULong, ULong> newPOID;
     for (std::size_t i = 0; i < batch.headers.size(); ++i) {
@@ -115,6 +125,9 @@ store::Status writeAll(const WriteContext& cx, ImportBatch& batch, WriteResult& 
         if (!h.poNumber.blank()) {
             po.PONumber = h.poNumber;
         } else {
+            // A number of the counter that an order on file or one of this
+            // file already carries is passed over: no two orders share one.
+            while (numberTaken(std::to_string(sys.NextPONumber))) sys.NextPONumber = sys.NextPONumber + 1;
             po.PONumber = std::to_string(sys.NextPONumber);
             sys.NextPONumber = sys.NextPONumber + 1;
         }
