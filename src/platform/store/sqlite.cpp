@@ -32,12 +32,30 @@ bool Stmt::step() {
 
 Connection::~Connection() { close(); }
 
-bool Connection::open(const std::string& path, bool create, bool readOnly) {
+bool Connection::open(const std::string& path, bool create, bool readOnly, bool unchanging) {
     close();
     int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (create && !readOnly) flags |= SQLITE_OPEN_CREATE;
     flags |= SQLITE_OPEN_NOMUTEX;
-    int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    std::string name = path;
+    if (unchanging && readOnly) {
+        // "file:/data/vantrel.db?immutable=1", the characters a URI gives a
+        // meaning of their own written as escapes.
+        name = "file:";
+        for (char c : path) {
+            if (c == '%' || c == '?' || c == '#') {
+                static const char* hex = "0123456789ABCDEF";
+                name += '%';
+                name += hex[static_cast<unsigned char>(c) >> 4];
+                name += hex[static_cast<unsigned char>(c) & 15];
+            } else {
+                name += c;
+            }
+        }
+        name += "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
+    int rc = sqlite3_open_v2(name.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) return false;  // db_ stays set so error() can tell why
     sqlite3_extended_result_codes(db_, 1);
     return true;

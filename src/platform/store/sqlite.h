@@ -51,8 +51,10 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens the file; returns false with error() set.
-    bool open(const std::string& path, bool create, bool readOnly);
+    // Opens the file; returns false with error() set. `unchanging` (read
+    // only) opens a file nothing can change, on a read-only file system,
+    // without the write-ahead log's index, which could not be made there.
+    bool open(const std::string& path, bool create, bool readOnly, bool unchanging = false);
     void close();
     bool isOpen() const { return db_ != nullptr; }
 

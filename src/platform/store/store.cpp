@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 namespace vtl::store {
@@ -137,15 +138,28 @@ std::unique_ptr<Store> Store::open(const std::string& path, const Schema& schema
         return nullptr;
     }
     // Reading the schema fails at once on a file that is not a database.
-    {
+    auto readable = [&] {
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(s->conn_.handle(), "SELECT count(*) FROM sqlite_master", -1, &st, nullptr) != SQLITE_OK ||
-            (sqlite3_step(st) != SQLITE_ROW)) {
-            error = path + ": not a database of this system (" + s->conn_.error() + ")";
-            sqlite3_finalize(st);
-            return nullptr;
-        }
+        const bool read = sqlite3_prepare_v2(s->conn_.handle(), "SELECT count(*) FROM sqlite_master", -1, &st,
+                                             nullptr) == SQLITE_OK &&
+                          sqlite3_step(st) == SQLITE_ROW;
         sqlite3_finalize(st);
+        return read;
+    };
+    bool read = readable();
+    // On a read-only file system the log's index cannot be made: a file
+    // closed cleanly (no log left to read) is read as the unchanging file
+    // it is there.
+    if (!read && options.readOnly && (sqlite3_errcode(s->conn_.handle()) & 0xFF) == SQLITE_CANTOPEN) {
+        std::error_code none;
+        const auto logSize = std::filesystem::file_size(path + "-wal", none);
+        if ((none || logSize == 0) && s->conn_.open(path, false, true, true)) read = readable();
+    }
+    if (!read) {
+        const bool notDatabase = (sqlite3_errcode(s->conn_.handle()) & 0xFF) == SQLITE_NOTADB;
+        error = path + (notDatabase ? ": not a database of this system (" : ": cannot be read (") +
+                s->conn_.error() + ")";
+        return nullptr;
     }
     sqlite3_busy_timeout(s->conn_.handle(), 5000);
     const int version = s->schemaVersion();
