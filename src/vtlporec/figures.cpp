@@ -197,7 +197,8 @@ bool readExpectedSums(store::Store& store, int costCodeLen, ExpectedFigures& out
         }
         if (!known) {
             // A line without its order counts for nothing: no window shows it.
-            out.linesWithoutOrder.push_back(d.DetailID);
+            // The printed sample's lines are meant to have none.
+            if (current != kSampleLinesPOID) out.linesWithoutOrder.push_back(d.DetailID);
             return;
         }
         invoiced->first += d.QtyInvoiced;
