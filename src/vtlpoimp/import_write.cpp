@@ -131,7 +131,12 @@ store::Status writeAll(const WriteContext& cx, ImportBatch& batch, WriteResult& 
             po.PONumber = std::to_string(sys.NextPONumber);
             sys.NextPONumber = sys.NextPONumber + 1;
         }
-        setReconciled(po, kUnreconciled);
+        // Open, as its lines are; an order without lines takes the state the
+        // form gives one (fully reconciled once it has an amount), so the
+        // check finds it as it would find it saved on the form.
+        const auto own = linesOf.find(h.poid);
+        const bool hasLines = own != linesOf.end() && !own->second.empty();
+        setReconciled(po, hasLines ? kUnreconciled : orderReconciliationOnSave(po.POAmount, {}));
         if (!po.TaxAmount.isZero() && !po.PreTaxAmount.isZero())
             po.TaxRate = po.TaxAmount.toDouble() / po.PreTaxAmount.toDouble() * 100.0;
         po.POID = static_cast<ULong>(firstPOID + static_cast<std::int64_t>(i));

@@ -157,6 +157,16 @@ TEST(NumberPicture, DeformatReadsWhatAUserTypes) {
     EXPECT_EQ(pic::deformatScaled("****1,234.50", 2, "@n*12.2"), 123450);
 }
 
+// The literal is taken from where the picture shows it, never from among
+// the digits (found by fuzzing: a literal "1" took the 1 of 186).
+TEST(NumberPicture, ALiteralIsReadOnlyWhereThePictureShowsIt) {
+    EXPECT_EQ(pic::deformatScaled("720,576,186.0001", 3, "N37.3~1~b"), 720576186000);
+    EXPECT_EQ(pic::deformatScaled("  -1$1,234.50", 2, "@n-~1$~14.2"), -123450);
+    EXPECT_EQ(pic::deformatScaled("($1,234.50)", 2, "@n(~$~12.2)"), -123450);
+    EXPECT_EQ(pic::deformatScaled("1,234.50 kr-", 2, "@n13.2-~ kr~"), -123450);
+    EXPECT_EQ(pic::deformatScaled("1,234.50", 2, "@n12.2~ kr~"), 123450) << "left out";
+}
+
 TEST(NumberPicture, WhatIsShownReadsBackAsTheSameValue) {
     const char* pictures[] = {"@n-14.2", "@n-14.2b", "@n-13_.2", "@n15.2-", "@n(15.2)", "@n~$~-15.2", "@n*15.2", "@n015.2"};
     const std::int64_t raws[] = {0, 1, -1, 50, -99, 123450, -123450, 100000000, -999999999, 42};

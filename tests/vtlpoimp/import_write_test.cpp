@@ -128,6 +128,23 @@ TEST_F(ImportWrite, TheCounterPassesOverNumbersAlreadyCarried) {
     expectFiguresAgree();
 }
 
+// An order imported without lines is in the state the form gives such an
+// order, so the check after the import finds nothing (found by fuzzing).
+TEST_F(ImportWrite, AnOrderWithoutLinesTakesTheStateTheFormGivesIt) {
+    ImportBatch b = read(oneFileComma(file("in.txt", "H,101,\"\",,\"A\",,,,,4,0,0,4\n"
+                                                     "H,101,\"\",,\"B\",,,,,0,0,0,0\n")));
+    WriteResult r;
+    ASSERT_TRUE(writeImport(context(s.store()), b, r));
+    const auto all = orders();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].Reconciled, kFullyReconciled);
+    EXPECT_EQ(all[1].Reconciled, kUnreconciled) << "no amount: open";
+    expectFiguresAgree();
+    rec::CheckResult check;
+    ASSERT_TRUE(rec::checkFigures(s.store(), 6, check, {}, false));
+    EXPECT_TRUE(check.clean()) << check.differences.front().what;
+}
+
 TEST_F(ImportWrite, TwoImportsAtOnceNeverShareAPONumber) {
     std::string many;
     for (int i = 0; i < 40; ++i) many += "H,101,\"\",,\"\",,,,,1,0,0,1\nD,0,\"\",\"\",\"x\",1,1,\"EA\",1,\"J\",\"\",\"J100\",\"010100LAB\"\n";

@@ -139,11 +139,20 @@ std::optional<std::int64_t> Picture::deformatScaled(std::string_view typed, int 
     checkScale(scale);
     // The literal is part of what the entry shows; the user may keep it,
     // delete it or never type it.
+    // It is taken from where the picture shows it, before the digits
+    // (after blanks and a sign) and after them (before a sign and blanks),
+    // never from among the digits: a literal "1" would take a digit.
     std::string s(typed);
-    for (const std::string* lit : {&prefix_, &suffix_}) {
-        if (lit->empty()) continue;
-        const auto at = s.find(*lit);
-        if (at != std::string::npos) s.erase(at, lit->size());
+    if (!prefix_.empty()) {
+        std::size_t i = 0;
+        while (i < s.size() && (s[i] == ' ' || s[i] == '-' || s[i] == '+' || s[i] == '(')) ++i;
+        if (s.compare(i, prefix_.size(), prefix_) == 0) s.erase(i, prefix_.size());
+    }
+    if (!suffix_.empty()) {
+        std::size_t j = s.size();
+        while (j > 0 && (s[j - 1] == ' ' || s[j - 1] == '-' || s[j - 1] == ')')) --j;
+        if (j >= suffix_.size() && s.compare(j - suffix_.size(), suffix_.size(), suffix_) == 0)
+            s.erase(j - suffix_.size(), suffix_.size());
     }
     std::string_view t = trim(s);
     if (t.empty()) return 0;
