@@ -310,7 +310,7 @@ bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const st
             // Many orders in number order (all of them, from the batch
             // tool): both files are read once, side by side, instead of
             // one look-up per order.
-            if (!streamOrders(store, poids, put, result)) say(store.connection().error() + " Adding Export");
+            if (!streamOrders(store, poids, put, result)) say(store.lastError() + " Adding Export");
         } else
         for (ULong poid : poids) {
             POMaster po;

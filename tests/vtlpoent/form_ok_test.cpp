@@ -128,7 +128,7 @@ TEST_F(FormTest, ReconciledStateOnSave) {
 
 TEST_F(FormTest, AFailedHeaderWritePostsNothingAndTheNextOkPostsOnce) {
     suite::ProcedureName named(s.errors, "UpdatePOMaster");
-    ASSERT_TRUE(s.store().connection().exec(
+    ASSERT_TRUE(s.store().exec(
         "CREATE TRIGGER refuse BEFORE INSERT ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     auto f = openForm(suite::Request::Insert);
     f->enterVendor("123");
@@ -142,7 +142,7 @@ TEST_F(FormTest, AFailedHeaderWritePostsNothingAndTheNextOkPostsOnce) {
     EXPECT_EQ(f->header().PONumber, "2001");
     EXPECT_EQ(store::Table<PODetail>(s.store()).count(), 0) << "the lines went back with the header";
 
-    ASSERT_TRUE(s.store().connection().exec("DROP TRIGGER refuse"));
+    ASSERT_TRUE(s.store().exec("DROP TRIGGER refuse"));
     EXPECT_TRUE(f->ok());
     EXPECT_EQ(committed(), "40.00");
     EXPECT_EQ(nextNumber(), 2002u);
@@ -158,12 +158,12 @@ TEST_F(FormTest, SavingAChangedOrderTwiceMovesTheFiguresByTheChangeOnly) {
     f->highlight(0);
     edit = [](PODetail& d) { d.TotalAmount = *Money::parse("70.00"); };
     f->changeLine();
-    ASSERT_TRUE(s.store().connection().exec(
+    ASSERT_TRUE(s.store().exec(
         "CREATE TRIGGER refuse BEFORE UPDATE ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     s.ui.expectTell("refused Saving POMaster", "UpdatePOMaster", Icon::Error);
     EXPECT_FALSE(f->ok());
     EXPECT_EQ(committed(), "40.00");
-    ASSERT_TRUE(s.store().connection().exec("DROP TRIGGER refuse"));
+    ASSERT_TRUE(s.store().exec("DROP TRIGGER refuse"));
     EXPECT_TRUE(f->ok());
     EXPECT_EQ(committed(), "70.00");
 }

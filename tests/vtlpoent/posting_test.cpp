@@ -281,7 +281,7 @@ TEST_F(PostingTest, OrderDeleteClearsTheCostCodesLastLineReference) {
 TEST_F(PostingTest, AFailedWriteAnswersItsWordsAndLeavesEveryFigureAsItWas) {
     jobLine("10", 25.00);
     inventoryLine("STUD", "5", "EA", "5");
-    ASSERT_TRUE(db->connection().exec("CREATE TRIGGER jam BEFORE UPDATE ON JCCost "
+    ASSERT_TRUE(db->exec("CREATE TRIGGER jam BEFORE UPDATE ON JCCost "
                                       "BEGIN SELECT RAISE(ABORT, 'Record locked'); END"));
     store::Status s = poster().postNewOrder(poid);
     ASSERT_FALSE(s);

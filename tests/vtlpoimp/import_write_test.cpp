@@ -88,7 +88,7 @@ TEST_F(ImportWrite, OrdersAreOpenWithTheirFiguresPostedAndNumbersFromTheCounter)
 }
 
 TEST_F(ImportWrite, ALineThatCannotBeWrittenLeavesNothingWritten) {
-    ASSERT_TRUE(s.store().connection().exec(
+    ASSERT_TRUE(s.store().exec(
         "CREATE TRIGGER refuse BEFORE INSERT ON PODetail WHEN new.Description = 'Fuel' "
         "BEGIN SELECT RAISE(ABORT, 'PODetail is locked'); END"));
     ImportBatch b = read(oneFileComma(file("in.txt", kFile)));

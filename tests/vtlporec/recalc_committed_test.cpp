@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/store/sqlite.h"
+
 #include <algorithm>
 
 #include "records/records.h"
@@ -140,7 +142,7 @@ TEST_F(RecalcTest, ARebuildAgreesWithWhatTheSavesPosted) {
 // fails is told and nothing of the run stays.
 TEST_F(RecalcTest, AFailedWriteIsToldAndChangesNothing) {
     const ULong poid = addOrder({line("Job", "J100", "010100LAB ", 10, 25, 4)});
-    ASSERT_TRUE(s.store().connection().exec(
+    ASSERT_TRUE(s.store().exec(
         "CREATE TRIGGER refuse BEFORE UPDATE ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     s.ui.expectTell("refused Saving POMaster", "RecalcCommitted", Icon::Error);
     ASSERT_TRUE((*s).call("RecalcCommitted"));
@@ -155,12 +157,12 @@ TEST_F(RecalcTest, FilesHeldByAnotherProgramAreToldAndNothingChanges) {
     std::string error;
     auto other = store::Store::open(s.store().path(), s.store().schema(), {}, error);
     ASSERT_TRUE(other) << error;
-    sqlite3_busy_timeout(other->connection().handle(), 0);
-    sqlite3_busy_timeout(s.store().connection().handle(), 50);
-    ASSERT_TRUE(other->connection().exec("BEGIN IMMEDIATE"));
+    sqlite3_busy_timeout(store::sqliteHandle(*other), 0);
+    sqlite3_busy_timeout(store::sqliteHandle(s.store()), 50);
+    ASSERT_TRUE(other->exec("BEGIN IMMEDIATE"));
     s.ui.expectTell("database is locked", "RecalcCommitted", Icon::Error);
     ASSERT_TRUE((*s).call("RecalcCommitted"));
-    other->connection().exec("ROLLBACK");
+    other->exec("ROLLBACK");
     EXPECT_EQ(committed(), "999.99");
 }
 
