@@ -338,7 +338,10 @@ double eightWriters(const std::string& folder, int each) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             auto db = openDataFolder(folder);
-            if (!db) ::_exit(1);
+            if (!db) {
+                std::fprintf(stderr, "%s\n", db.error.c_str());
+                ::_exit(1);
+            }
             store::Store& s = *db.store;
             for (int i = 0; i < each; ++i) {
                 store::Transaction tx(s);

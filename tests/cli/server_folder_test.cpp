@@ -88,6 +88,25 @@ TEST_F(ServerFolder, AnUnreachableServerOrANewerDatabaseIsOneLineWithoutThePassw
                          std::to_string(databaseSchema().version()) + ")\n");
 }
 
+// The test server takes a password, which the tests give through the
+// password file: a wrong one in the address is refused in one line that
+// shows neither password, and nothing is made.
+TEST_F(ServerFolder, AWrongPasswordIsOneLineAndTheRightOneNeedNotBeInTheSettings) {
+    const std::string data = folder("office");
+    auto r = vtlpo({"init", "--data", data, "--server", server.address() + "&password=Wr0ngPass"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.find("vtlpo: " + server.address() + ": cannot connect to the server ("), 0u) << r.err;
+    EXPECT_NE(r.err.find("password authentication failed"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Wr0ngPass"), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_FALSE(fs::exists(data));
+
+    ASSERT_EQ(vtlpo({"init", "--data", data, "--server", server.address()}).code, 0);
+    const std::string settings = suite::IniFile(suite::moduleIniPath(data)).text();
+    EXPECT_EQ(settings.find("password"), std::string::npos) << settings;
+    EXPECT_EQ(vtlpo({"summary", "--data", data}).code, 0);
+}
+
 TEST_F(ServerFolder, MigrateCopiesACompanyBothWaysAndChecksIt) {
     const std::string file = folder("file"), onServer = folder("server"), back = folder("back");
     ASSERT_EQ(vtlpo({"init", "--data", file, "--demo"}).code, 0);

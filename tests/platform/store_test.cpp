@@ -609,6 +609,45 @@ TEST_F(StoreTest, AJoinLeftToFindChildrenInAnyOrderStillKeepsTheParentsInKeyOrde
     EXPECT_EQ(children["B"], (std::multiset<std::string>{"b1", "b2", "b3"}));
 }
 
+// Inside a write transaction the numbers follow on in memory and are kept
+// at its commit: one rolled back with a savepoint is never given again, one
+// of a transaction rolled back whole is, and another program numbers on
+// from what was committed.
+TEST_F(StoreTest, NumbersHandedOutInATransactionAreKeptAtItsCommit) {
+    ASSERT_TRUE(store->createNumbersTable());
+    Table<Order> t(*store);
+    std::vector<ULong> numbers;
+    {
+        Transaction tx(*store);
+        for (int i = 0; i < 3; ++i) numbers.push_back(order("A", 1).OrderID);
+        {
+            Transaction inner(*store);
+            numbers.push_back(order("gone", 1).OrderID);
+        }
+        numbers.push_back(order("B", 1).OrderID);
+        ASSERT_TRUE(tx.commit());
+    }
+    EXPECT_EQ(numbers, (std::vector<ULong>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(t.count(), 4);
+    Order last;
+    last.OrderID = 5;
+    ASSERT_TRUE(t.fetch(Order::KeyOrderID, last));
+    ASSERT_TRUE(t.remove(last));
+    EXPECT_EQ(order("C", 1).OrderID, 6u) << "the number of the deleted highest record is kept";
+    {
+        Transaction tx(*store);
+        EXPECT_EQ(order("dropped", 1).OrderID, 7u);
+    }
+    EXPECT_EQ(order("D", 1).OrderID, 7u) << "a transaction rolled back whole hands out nothing";
+    std::string err;
+    auto other = Store::open(where, testSchema(), {}, err);
+    ASSERT_TRUE(other) << err;
+    std::int64_t next = 0;
+    ASSERT_TRUE(Table<Order>(*other).reserveNumber(next));
+    EXPECT_EQ(next, 8);
+    EXPECT_EQ(order("E", 1).OrderID, 9u);
+}
+
 // Decimals are compared and ordered as the amounts they stand for and dates
 // as days, whether the engine keeps scaled whole numbers and ISO text or
 // NUMERIC and DATE.

@@ -96,6 +96,9 @@ bool SqliteBackend::open(const std::string& path, bool create, bool readOnly, st
         return false;
     }
     sqlite3_extended_result_codes(db_, 1);
+    // Set before the first read: a program opening the file while others
+    // write may have to wait a moment for the shared index of the journal.
+    sqlite3_busy_timeout(db_, 5000);
     // Reading the schema fails at once on a file that is not a database.
     sqlite3_stmt* probe = nullptr;
     if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr) != SQLITE_OK ||
@@ -105,7 +108,6 @@ bool SqliteBackend::open(const std::string& path, bool create, bool readOnly, st
         return false;
     }
     sqlite3_finalize(probe);
-    sqlite3_busy_timeout(db_, 5000);
     exec("PRAGMA foreign_keys=ON");
     return true;
 }

@@ -135,6 +135,18 @@ std::unique_ptr<Store> Store::open(const std::string& path, const Schema& schema
     return s;
 }
 
+bool Store::keepNumbers() {
+    for (TableCore* t : numbering_)
+        if (t->toKeep_ > 0 && !t->keepNumber(t->toKeep_)) return false;
+    return true;
+}
+
+void Store::forgetNumbers() {
+    for (TableCore* t : numbering_) t->toKeep_ = 0;
+    numbering_.clear();
+    writing_ = false;
+}
+
 bool Store::createNumbersTable() {
     if (!db_->exec("CREATE TABLE IF NOT EXISTS \"_Numbers\" (\"File\" TEXT PRIMARY KEY, \"Last\" BIGINT NOT NULL)"))
         return false;
@@ -446,6 +458,10 @@ Transaction::Transaction(Store& store) : store_(store) {
         open_ = db.savepoint(savepoint_);
     } else {
         open_ = db.beginWrite();
+        if (open_) {
+            store_.writing_ = true;
+            ++store_.writeEpoch_;
+        }
     }
     if (!open_) status_ = Status::failure(db.error());
 }
@@ -471,7 +487,13 @@ Transaction::~Transaction() {
 Status Transaction::commit() {
     if (!open_) return status_.ok ? Status::failure("transaction already ended") : status_;
     Backend& db = store_.backend();
+    if (savepoint_.empty() && !store_.keepNumbers()) {
+        Status s = Status::failure(db.error());
+        rollback();
+        return s;
+    }
     bool ok = savepoint_.empty() ? db.commit() : db.release(savepoint_);
+    if (savepoint_.empty()) store_.forgetNumbers();
     if (!ok) {
         Status s = Status::failure(db.error());
         rollback();
@@ -484,8 +506,14 @@ Status Transaction::commit() {
 void Transaction::rollback() {
     if (!open_) return;
     Backend& db = store_.backend();
-    if (savepoint_.empty()) db.rollback();
-    else db.rollbackTo(savepoint_);
+    if (savepoint_.empty()) {
+        db.rollback();
+        store_.forgetNumbers();
+    } else {
+        // Numbers handed out inside the savepoint stay handed out: they
+        // are kept at commit all the same and never given again.
+        db.rollbackTo(savepoint_);
+    }
     open_ = false;
 }
 
@@ -596,6 +624,23 @@ bool TableCore::fetch(int key, void* rec, RecordBase& base, std::string* error) 
 
 std::int64_t TableCore::highestNumber() {
     if (autoIndex_ < 0) return 0;
+    return numberKnown() ? known_ : highestOnFile();
+}
+
+void TableCore::handedOut(std::int64_t number, bool keepAtCommit) {
+    if (!store_.writing_) return;
+    if (!numberKnown()) {
+        known_ = highestOnFile();
+        knownIn_ = store_.writeEpoch_;
+    }
+    known_ = std::max(known_, number);
+    if (keepAtCommit && number > toKeep_) {
+        if (toKeep_ == 0) store_.numbering_.push_back(this);
+        toKeep_ = number;
+    }
+}
+
+std::int64_t TableCore::highestOnFile() {
     std::int64_t highest = 0;
     {
         auto st = db().prepare("SELECT COALESCE(MAX(" + quote(info_.autoNumber) + "), 0) FROM " + quote(info_.name));
@@ -631,6 +676,7 @@ Status TableCore::reserveNumbers(std::int64_t count, std::int64_t& first) {
     if (!tx.status()) return Status::failure(tx.status().message + words("Autoincrementing"));
     const std::int64_t next = highestNumber() + 1;
     if (!keepNumber(next + count - 1)) return failure("Autoincrementing");
+    handedOut(next + count - 1, false);
     Status s = tx.commit();
     if (!s) return Status::failure(s.message + words("Autoincrementing"));
     first = next;
@@ -663,10 +709,15 @@ Status TableCore::insert(void* rec, RecordBase& base) {
         if (now.values[0].i == 0) {
             Value next{Value::Type::Int, highestNumber() + 1, 0, {}};
             // Kept as handed out, so the number of a record deleted later is
-            // never given to another (its notes and attachments may remain).
-            if (!keepNumber(next.i)) return failure("Inserting");
+            // never given to another (its notes and attachments may remain):
+            // at the commit of the write transaction, or at once in a
+            // transaction the store did not begin.
+            if (store_.writing_) handedOut(next.i, true);
+            else if (!keepNumber(next.i)) return failure("Inserting");
             ValueSource src(next);
             info_.fields[static_cast<std::size_t>(autoIndex_)].get(rec, src);
+        } else {
+            handedOut(now.values[0].i, false);
         }
     }
     std::int64_t rowId = 0;

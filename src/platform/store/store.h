@@ -198,12 +198,21 @@ public:
               std::string& error);
 
 private:
+    friend class TableCore;
+    friend class Transaction;
     explicit Store(const Schema& schema);
     bool migrate(std::string& error);
     void readNumbersKept();
+    // The numbers handed out in the open write transaction, written to the
+    // numbers table once, at its commit; false with the backend's error.
+    bool keepNumbers();
+    void forgetNumbers();
 
     const Schema& schema_;
     std::unique_ptr<Backend> db_;
+    bool writing_ = false;          // an outermost write transaction is open
+    std::uint64_t writeEpoch_ = 0;  // counts them, so a file's highest number is known for one only
+    std::vector<TableCore*> numbering_;
     std::vector<std::unique_ptr<TableCore>> tables_;
     bool numbersKept_ = false;
 };
@@ -282,7 +291,11 @@ public:
     void readRow(Statement& st, void* rec, RecordBase& base) const;
 
 private:
+    friend class Store;
     std::string words(const char* op) const { return std::string(" ") + op + " " + info_.name; }
+    std::int64_t highestOnFile();
+    bool numberKnown() const { return store_.writing_ && knownIn_ == store_.writeEpoch_; }
+    void handedOut(std::int64_t number, bool keepAtCommit);
     std::int64_t reservedNumber();
     bool keepNumber(std::int64_t number);
     Status failure(const char* op);
@@ -300,6 +313,12 @@ private:
     std::string columns_;  // "_rid","POID",...
     std::string insertSql_, updateSql_, deleteSql_;
     int autoIndex_ = -1;
+    // Inside a write transaction no other program numbers this file, so its
+    // highest number is read once and followed in memory, and the number
+    // table is written once at commit instead of at every insert.
+    std::int64_t known_ = 0;
+    std::uint64_t knownIn_ = 0;  // the write transaction `known_` belongs to
+    std::int64_t toKeep_ = 0;    // to be written to the numbers table at commit
 };
 
 template <class R>
