@@ -100,46 +100,11 @@ struct ItemPainter {
     QtTextMeasure& measure;
 
     void operator()(const report::TextItem& t) const {
-        if (t.box.w <= 0 || t.box.h <= 0 || t.font.points <= 0 || t.text.empty()) return;
-        std::vector<std::string> wrapped;
-        std::vector<std::string_view> lines;
-        if (t.wrap) {
-            wrapped = report::wrapText(measure, t.font, t.text, t.box.w);
-            lines.assign(wrapped.begin(), wrapped.end());
-        } else {
-            lines = lineBreaks(t.text);
-        }
-        const double lineHeight = measure.lineHeight(t.font);
-        const double ascent = measure.ascent(t.font);
-        const double bottom = t.box.y + t.box.h;
-
-        // Where each line starts, and whether any goes beyond the box: only
-        // then is the text clipped (a clip is a change of state on every
-        // device, and most texts fit).
-        struct Placed {
-            std::string_view text;
-            double x, top;
-        };
-        std::vector<Placed> placed;
-        bool overflows = false;
-        double top = t.box.y;
-        for (std::string_view line : lines) {
-            if (top >= bottom) {
-                overflows = true;
-                break;
-            }
-            if (!line.empty()) {
-                const double width = measure.width(t.font, line);
-                double x = t.box.x;
-                if (t.align != report::Align::Left)
-                    x += t.align == report::Align::Right ? t.box.w - width : (t.box.w - width) / 2;
-                if (x < t.box.x - kSlack || x + width > t.box.x + t.box.w + kSlack) overflows = true;
-                placed.push_back({line, x, top});
-            }
-            top += lineHeight;
-        }
-        if (top > bottom + kSlack) overflows = true;
-        if (placed.empty()) return;
+        PlacedText placed;
+        placeText(measure, t, placed);
+        if (placed.lines.empty()) return;
+        const bool overflows = placed.overflows;
+        const double ascent = placed.ascent;
 
         if (overflows) {
             p.save();
@@ -153,7 +118,7 @@ struct ItemPainter {
         const int dpi = p.device()->logicalDpiY();
         const QFont qfont = qtFont(t.font, dpi);
         p.setPen(qtColor(t.color));
-        for (const Placed& line : placed) {
+        for (const PlacedText::Line& line : placed.lines) {
             const ShapedLine& shaped = shapedLines().get(t.font, dpi, qfont, p.device(), line.text);
             const QPointF origin(line.x * units, (line.top + ascent) * units - shaped.ascent);
             for (const QGlyphRun& run : shaped.runs) p.drawGlyphRun(origin, run);
@@ -191,6 +156,38 @@ struct ItemPainter {
 };
 
 }  // namespace
+
+void placeText(QtTextMeasure& measure, const report::TextItem& t, PlacedText& out) {
+    out = PlacedText();
+    if (t.box.w <= 0 || t.box.h <= 0 || t.font.points <= 0 || t.text.empty()) return;
+    std::vector<std::string_view> lines;
+    if (t.wrap) {
+        out.wrapped = report::wrapText(measure, t.font, t.text, t.box.w);
+        lines.assign(out.wrapped.begin(), out.wrapped.end());
+    } else {
+        lines = lineBreaks(t.text);
+    }
+    const double lineHeight = measure.lineHeight(t.font);
+    out.ascent = measure.ascent(t.font);
+    const double bottom = t.box.y + t.box.h;
+    double top = t.box.y;
+    for (std::string_view line : lines) {
+        if (top >= bottom) {
+            out.overflows = true;
+            break;
+        }
+        if (!line.empty()) {
+            const double width = measure.width(t.font, line);
+            double x = t.box.x;
+            if (t.align != report::Align::Left)
+                x += t.align == report::Align::Right ? t.box.w - width : (t.box.w - width) / 2;
+            if (x < t.box.x - kSlack || x + width > t.box.x + t.box.w + kSlack) out.overflows = true;
+            out.lines.push_back({line, x, top});
+        }
+        top += lineHeight;
+    }
+    if (top > bottom + kSlack) out.overflows = true;
+}
 
 void useMils(QPainter& painter) {
     const QPaintDevice* device = painter.device();

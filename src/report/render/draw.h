@@ -13,10 +13,32 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "report/pages/page.h"
 
 namespace vtl::render {
+
+class QtTextMeasure;
+
+// Where the lines of a text item go: each line's text with the left end of
+// its baseline's line box (x, and the line's top), and whether any part
+// reaches beyond the box (only then is the text clipped: a clip is a change
+// of state on every device, and most texts fit). Empty lines are left out.
+struct PlacedText {
+    struct Line {
+        std::string_view text;
+        double x = 0, top = 0;  // mils
+    };
+    std::vector<std::string> wrapped;  // the lines of a wrapped text, which `lines` view
+    std::vector<Line> lines;
+    double ascent = 0;  // from a line's top to its baseline, in mils
+    bool overflows = false;
+};
+// `out` is filled in; it is not copied, so the views stay valid.
+void placeText(QtTextMeasure& measure, const report::TextItem& text, PlacedText& out);
 
 // Sets up the painter so that one unit is a thousandth of an inch on its
 // device, from the device's top left corner (the painter's own origin).
