@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "gui/help.h"
 #include "gui/qt_text.h"
 
 namespace vtl::gui {
@@ -61,10 +61,7 @@ EnterShipToAddressView::EnterShipToAddressView(ent::EnterShipToAddress& dialog, 
     ok_ = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] {
-        if (dialog_.help) dialog_.help();
-    });
+    bindHelpKey(this, dialog_.help);
     connect(buttons, &QDialogButtonBox::accepted, this, &EnterShipToAddressView::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EnterShipToAddressView::reject);
 
