@@ -47,15 +47,9 @@ std::vector<std::string_view> lineBreaks(std::string_view text) {
     return lines;
 }
 
-// A line of text shaped once in a font for a device: its glyphs and its
-// width in text units. A form draws the same captions and many of the same
-// values page after page; shaping them again each time is most of the cost
-// of drawing a page.
-struct ShapedLine {
-    QList<QGlyphRun> runs;  // positioned from the line's top left corner
-    double ascent = 0;      // from the top to the baseline, in text units
-};
-
+// Lines of text shaped once in a font for a device: a form draws the same
+// captions and many of the same values page after page; shaping them again
+// each time is most of the cost of drawing a page.
 class ShapedLines {
 public:
     const ShapedLine& get(const report::Font& font, int dpi, const QFont& qfont, const QPaintDevice* device,
@@ -68,21 +62,8 @@ public:
         key.append(text);
         if (auto it = lines_.find(key); it != lines_.end()) return it->second;
         if (lines_.size() >= kKept) lines_.clear();
-        ShapedLine shaped;
-        QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), qfont,
-                           const_cast<QPaintDevice*>(device));
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        if (line.isValid()) {
-            line.setNumColumns(std::numeric_limits<int>::max() / 2);
-            line.setPosition(QPointF(0, 0));
-        }
-        layout.endLayout();
-        if (line.isValid()) {
-            shaped.runs = line.glyphRuns();
-            shaped.ascent = line.ascent();
-        }
-        return lines_.emplace(std::move(key), std::move(shaped)).first->second;
+        return lines_.emplace(std::move(key), shapeLine(text, qfont, const_cast<QPaintDevice*>(device)))
+            .first->second;
     }
 
 private:
@@ -156,6 +137,24 @@ struct ItemPainter {
 };
 
 }  // namespace
+
+ShapedLine shapeLine(std::string_view text, const QFont& font, QPaintDevice* device) {
+    ShapedLine shaped;
+    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font, device);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setNumColumns(std::numeric_limits<int>::max() / 2);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    if (line.isValid()) {
+        shaped.runs = line.glyphRuns();
+        shaped.ascent = line.ascent();
+        shaped.width = line.naturalTextWidth();
+    }
+    return shaped;
+}
 
 void placeText(QtTextMeasure& measure, const report::TextItem& t, PlacedText& out) {
     out = PlacedText();

@@ -10,6 +10,7 @@
 // Lines are `width` wide, centred on their points, ending at them (flat
 // ends); width 0 is the thinnest line the device draws. A box's frame is
 // centred on its edges and drawn over its fill. A picture fills its box.
+#include <QGlyphRun>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -39,6 +40,15 @@ struct PlacedText {
 };
 // `out` is filled in; it is not copied, so the views stay valid.
 void placeText(QtTextMeasure& measure, const report::TextItem& text, PlacedText& out);
+
+// A line of text shaped by Qt in a font on a device: its glyph runs placed
+// from the line's top left corner, in the font's units.
+struct ShapedLine {
+    QList<QGlyphRun> runs;
+    double ascent = 0;  // from the top to the baseline
+    double width = 0;
+};
+ShapedLine shapeLine(std::string_view text, const QFont& font, QPaintDevice* device);
 
 // Sets up the painter so that one unit is a thousandth of an inch on its
 // device, from the device's top left corner (the painter's own origin).

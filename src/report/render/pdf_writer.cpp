@@ -4,7 +4,6 @@
 #include <QGlyphRun>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QTextLayout>
 #include <zlib.h>
 
 #include <algorithm>
@@ -25,6 +24,7 @@ namespace vtl::render {
 namespace {
 
 constexpr double kPointsPerMil = 72.0 / 1000;
+constexpr std::size_t kShapedKept = 50000;
 
 // Numbers as PDF writes them: at most two places, no trailing zeros.
 void num(std::string& out, double v) {
@@ -45,6 +45,15 @@ void num(std::string& out, long long v) {
     char buf[24];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     out.append(buf, ec == std::errc() ? end : buf);
+}
+
+// Numbers each followed by a blank, then the operator: "10 20 m ".
+void op(std::string& out, std::initializer_list<double> values, std::string_view name) {
+    for (const double v : values) {
+        num(out, v);
+        out += ' ';
+    }
+    out.append(name);
 }
 
 void hex4(std::string& out, std::uint32_t v) {
@@ -227,21 +236,16 @@ struct PdfWriter::State {
         key.append(text);
         if (auto it = shaped.find(key); it != shaped.end()) return it->second;
 
+        // Bounded: the unique texts of a long run (amounts, descriptions) are not kept for ever.
+        if (shaped.size() >= kShapedKept) shaped.clear();
         ShapedText result;
         const double units = textUnitsPerMil(f);
         const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        QTextLayout layout(qtext, qtFonts[place], &shapingDevice);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        if (line.isValid()) {
-            line.setNumColumns(std::numeric_limits<int>::max() / 2);
-            line.setPosition(QPointF(0, 0));
-        }
-        layout.endLayout();
-        if (line.isValid()) {
-            const double ascent = line.ascent();
-            result.width = line.naturalTextWidth() / units;
-            for (const QGlyphRun& run : line.glyphRuns()) {
+        const ShapedLine line = shapeLine(text, qtFonts[place], &shapingDevice);
+        {
+            const double ascent = line.ascent;
+            result.width = line.width / units;
+            for (const QGlyphRun& run : line.runs) {
                 const QList<quint32> glyphs = run.glyphIndexes();
                 const QList<QPointF> positions = run.positions();
                 if (glyphs.isEmpty()) continue;
@@ -350,14 +354,9 @@ struct PdfWriter::State {
         }
     }
     void rect(const report::Rect& r) {
-        num(page, static_cast<long long>(r.x));
-        page += ' ';
-        num(page, static_cast<long long>(r.y));
-        page += ' ';
-        num(page, static_cast<long long>(r.w));
-        page += ' ';
-        num(page, static_cast<long long>(r.h));
-        page += " re";
+        op(page, {static_cast<double>(r.x), static_cast<double>(r.y), static_cast<double>(r.w),
+                  static_cast<double>(r.h)},
+           "re");
     }
     // After a restored graphics state nothing is known of it.
     void forgetState() {
@@ -395,31 +394,19 @@ struct PdfWriter::State {
                     textFont = seg.font;
                     textSize = seg.size;
                 }
-                page += "1 0 0 -1 ";
-                num(page, ox + seg.dx);
-                page += ' ';
-                num(page, oy + seg.dy);
-                page += " Tm";
+                op(page, {1, 0, 0, -1, ox + seg.dx, oy + seg.dy}, "Tm");
                 page += seg.show;
                 page += '\n';
             }
             if (!s.outlines.empty() || s.underlineWidth > 0) {
                 endText();
                 setFill(t.color);
-                page += "q 1 0 0 1 ";
-                num(page, ox);
-                page += ' ';
-                num(page, oy);
-                page += " cm\n";
+                page += "q ";
+                op(page, {1, 0, 0, 1, ox, oy}, "cm\n");
                 page += s.outlines;
                 if (s.underlineWidth > 0) {
-                    page += "0 ";
-                    num(page, s.underlineY - s.underlineThickness / 2);
-                    page += ' ';
-                    num(page, s.underlineWidth);
-                    page += ' ';
-                    num(page, s.underlineThickness);
-                    page += " re f\n";
+                    op(page, {0, s.underlineY - s.underlineThickness / 2, s.underlineWidth, s.underlineThickness},
+                       "re f\n");
                 }
                 page += "Q\n";
             }
@@ -435,14 +422,8 @@ struct PdfWriter::State {
         endText();
         // The thinnest line the device draws, as a painter's cosmetic pen.
         setStroke(l.color, std::max(l.width, 0));
-        num(page, static_cast<long long>(l.x1));
-        page += ' ';
-        num(page, static_cast<long long>(l.y1));
-        page += " m ";
-        num(page, static_cast<long long>(l.x2));
-        page += ' ';
-        num(page, static_cast<long long>(l.y2));
-        page += " l S\n";
+        op(page, {static_cast<double>(l.x1), static_cast<double>(l.y1)}, "m ");
+        op(page, {static_cast<double>(l.x2), static_cast<double>(l.y2)}, "l S\n");
     }
 
     void box(const report::BoxItem& b) {
@@ -507,14 +488,9 @@ struct PdfWriter::State {
         if (!resource) return;
         endText();
         page += "q ";
-        num(page, static_cast<long long>(i.box.w));
-        page += " 0 0 ";
-        num(page, static_cast<long long>(-i.box.h));
-        page += ' ';
-        num(page, static_cast<long long>(i.box.x));
-        page += ' ';
-        num(page, static_cast<long long>(i.box.y + i.box.h));
-        page += " cm /";
+        op(page, {static_cast<double>(i.box.w), 0, 0, static_cast<double>(-i.box.h), static_cast<double>(i.box.x),
+                  static_cast<double>(i.box.y + i.box.h)},
+           "cm /");
         page += *resource;
         page += " Do Q\n";
     }
