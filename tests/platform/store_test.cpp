@@ -648,6 +648,24 @@ TEST_F(StoreTest, NumbersHandedOutInATransactionAreKeptAtItsCommit) {
     EXPECT_EQ(order("E", 1).OrderID, 9u);
 }
 
+// A store opened read-only (a report, a dump) reads and never writes, on
+// either engine.
+TEST_F(StoreTest, AStoreOpenedReadOnlyReadsButRefusesToWrite) {
+    order("A", 1);
+    std::string err;
+    auto reader = Store::open(where, testSchema(), {false, true}, err);
+    ASSERT_TRUE(reader) << err;
+    Table<Order> t(*reader);
+    EXPECT_EQ(t.count(), 1);
+    Order o;
+    o.Number = "B";
+    Status s = t.insert(o);
+    EXPECT_FALSE(s);
+    EXPECT_NE(s.message.find("read"), std::string::npos) << s.message;
+    EXPECT_EQ(Table<Order>(*store).count(), 1);
+    EXPECT_TRUE(Table<Order>(*store).insert(o));
+}
+
 // Decimals are compared and ordered as the amounts they stand for and dates
 // as days, whether the engine keeps scaled whole numbers and ISO text or
 // NUMERIC and DATE.

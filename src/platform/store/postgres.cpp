@@ -217,6 +217,9 @@ public:
 
     const std::string& where() const override { return where_; }
     bool server() const override { return true; }
+    // A connection begins read-only, as a file opened read-only is; one
+    // opened for writing says so once its database's version is known.
+    bool startWriting() override { return exec("SET default_transaction_read_only = off"); }
     bool exec(const std::string& sql) override {
         settle();
         PGresult* r = PQexec(conn_, sql.c_str());
@@ -564,7 +567,8 @@ bool PgBackend::connect(const std::string& address, bool create, std::string& er
         return false;
     }
     PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
-    if (!exec("SET client_encoding = 'UTF8'; SET DateStyle = 'ISO, YMD'; SET client_min_messages = warning")) {
+    if (!exec("SET client_encoding = 'UTF8'; SET DateStyle = 'ISO, YMD'; SET client_min_messages = warning; "
+              "SET default_transaction_read_only = on")) {
         error = where_ + ": cannot use the server (" + error_ + ")";
         return false;
     }
