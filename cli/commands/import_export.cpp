@@ -13,6 +13,7 @@
 #include "platform/types/date.h"
 #include "records/database.h"
 #include "records/records.h"
+#include "siblings/services/text_files.h"
 #include "vtlpoimp/export_po.h"
 #include "vtlpoimp/import_read.h"
 #include "vtlpoimp/import_source.h"
@@ -278,11 +279,11 @@ int importCommand(const Args& a, std::ostream& out, std::ostream& err, bool term
     out << batch.headers.size() << (batch.headers.size() == 1 ? " header" : " headers") << " and " << batch.lines.size()
         << (batch.lines.size() == 1 ? " line" : " lines") << " found\n";
     if (const std::string path = value(a, "--errors"); !path.empty()) {
-        std::ofstream f(path, std::ios::binary | std::ios::trunc);
-        f << csvLine({"Record #", "Error Description"});
-        for (const imp::ImportError& e : batch.errors) f << csvLine({std::to_string(e.line), e.text});
-        if (!f.flush()) {
-            err << "vtlpo: " << path << ": cannot be written\n";
+        // Written whole or not at all, as every file the person names.
+        std::string list = csvLine({"Record #", "Error Description"});
+        for (const imp::ImportError& e : batch.errors) list += csvLine({std::to_string(e.line), e.text});
+        if (std::string why; !services::writeTextFile(path, list, why)) {
+            err << "vtlpo: " << why << "\n";
             return 2;
         }
     }
@@ -326,18 +327,22 @@ int exportCommand(const Args& a, std::ostream& out, std::ostream& err) {
             poids.push_back(static_cast<ULong>(v));
         }
     }
-    bool failed = false;
+    std::string problem;  // the first one told; a failed export stops at it
     imp::ExportResult result;
     const bool ok = imp::exportOrders(*db.store, poids, folder, a.positional[1],
                                       [&](const std::string& text) {
-                                          failed = true;
-                                          err << "vtlpo: " << text << "\n";
+                                          if (problem.empty()) problem = text;
                                       },
                                       result);
+    if (!ok || !problem.empty()) {
+        err << "vtlpo: " << a.positional[1] << ": " << (problem.empty() ? "cannot be written" : problem)
+            << "; nothing was exported\n";
+        return 2;
+    }
     if (auto m = imp::reconciledMessage(result.reconciled)) out << m->text << "\n";
     out << "exported " << result.orders << (result.orders == 1 ? " purchase order" : " purchase orders") << " with "
         << result.lines << (result.lines == 1 ? " line" : " lines") << "\n";
-    return ok && !failed ? 0 : 2;
+    return 0;
 }
 
 }  // namespace

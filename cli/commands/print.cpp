@@ -186,6 +186,17 @@ int printCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     s.globals.UserID = a.user;
     s.globals.PrintPreview = 1;
 
+    // The numbers the run gives and the orders it flags printed stay only
+    // once the PDF file is written: a full disk or a failed write leaves
+    // the orders as they were, to be printed again. (The printing runs'
+    // own transactions nest inside this one.)
+    store::Transaction run(*db.store);
+    if (!run.status()) {
+        err << "vtlpo: " << folder << ": " << run.status().message << "; nothing was printed\n";
+        module.kill();
+        return 1;
+    }
+
     if (!a.poids.empty()) {
         for (ULong poid : a.poids) {
             s.globals.DecimalVariable = poid;
@@ -233,6 +244,13 @@ int printCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     rpt::ReportRun output(s, printed.document.title);
     const std::vector<std::string> files = output.writePdf(printed.document, a.pdf, false);
     if (files.empty()) {
+        module.kill();
+        return 1;
+    }
+    if (const store::Status kept = run.commit(); !kept) {
+        std::error_code ec;
+        for (const std::string& f : files) std::filesystem::remove(f, ec);
+        err << "vtlpo: " << kept.message << "; nothing was printed\n";
         module.kill();
         return 1;
     }

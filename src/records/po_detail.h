@@ -10,6 +10,10 @@ namespace store {
 class Store;
 }
 
+// The order number of the printed sample's lines, kept for the forms to
+// print from and belonging to no purchase order.
+inline constexpr ULong kSampleLinesPOID = 2222222222u;
+
 // The last field is named Text, so the string members spell the template
 // with its namespace: an unqualified use would change meaning inside the class.
 struct PODetail : store::RecordBase {

@@ -58,21 +58,46 @@ Quantity onOrderShare(const PODetail& line) {
 }
 
 void FigureChanges::add(const PODetail& line, int sign) {
-    if (line.DetailType == "Job") {
-        const Money share = committedShare(line);
-        if (!share.isZero())
-            addCommitted(costRecordKey(line.JobID.str(), line.CostCode.str(), costCodeLen_), sign < 0 ? -share : share);
-    } else if (line.DetailType == "Inventory") {
-        const Quantity share = onOrderShare(line);
-        if (!share.isZero()) addOnOrder(line.ItemID.clip(), sign < 0 ? -share : share);
+    try {
+        if (line.DetailType == "Job") {
+            const Money share = committedShare(line);
+            if (!share.isZero())
+                addCommitted(costRecordKey(line.JobID.str(), line.CostCode.str(), costCodeLen_),
+                             sign < 0 ? -share : share);
+        } else if (line.DetailType == "Inventory") {
+            const Quantity share = onOrderShare(line);
+            if (!share.isZero()) addOnOrder(line.ItemID.clip(), sign < 0 ? -share : share);
+        }
+    } catch (const DecimalOverflow& e) {
+        // A line's own share beyond its figure's digits (its open amount).
+        if (overflow_.empty()) {
+            overflow_ = e.what();
+            overflowFile_ = line.DetailType == "Job" ? "JCCost" : "INMaster";
+        }
     }
 }
 
 void FigureChanges::addCommitted(const std::string& costRecordId, const Money& delta) {
-    committed_[costRecordId] += delta;
+    try {
+        committed_[costRecordId] += delta;
+    } catch (const DecimalOverflow& e) {
+        if (overflow_.empty()) {
+            overflow_ = e.what();
+            overflowFile_ = "JCCost";
+        }
+    }
 }
 
-void FigureChanges::addOnOrder(const std::string& itemId, const Quantity& delta) { onOrder_[itemId] += delta; }
+void FigureChanges::addOnOrder(const std::string& itemId, const Quantity& delta) {
+    try {
+        onOrder_[itemId] += delta;
+    } catch (const DecimalOverflow& e) {
+        if (overflow_.empty()) {
+            overflow_ = e.what();
+            overflowFile_ = "INMaster";
+        }
+    }
+}
 
 bool FigureChanges::empty() const {
     return std::all_of(committed_.begin(), committed_.end(), [](const auto& e) { return e.second.isZero(); }) &&
@@ -91,13 +116,22 @@ Quantity FigureChanges::onOrderOf(const std::string& itemId) const {
 
 store::Status FigureChanges::apply(store::Store& store, std::string_view committedWords,
                                    std::string_view onOrderWords) const {
+    // "value does not fit DECIMAL(15,2) Saving JCCost", as a refused write reads.
+    auto tooLarge = [](const std::string& what, std::string_view words) {
+        return store::Status::failure(what + std::string(words));
+    };
+    if (!overflow_.empty()) return tooLarge(overflow_, overflowFile_ == "JCCost" ? committedWords : onOrderWords);
     store::Table<JCCost> costs(store);
     for (const auto& [key, delta] : committed_) {
         if (delta.isZero()) continue;
         JCCost c;
         c.RecordID = key;
         if (!costs.fetch(JCCost::KeyRecordID, c)) continue;  // no such cost code: passed over
-        c.Committed += delta;
+        try {
+            c.Committed += delta;
+        } catch (const DecimalOverflow& e) {
+            return tooLarge(e.what(), committedWords);
+        }
         if (store::Status s = costs.update(c); !s) return store::Status::failure(store::reworded(s, committedWords));
     }
     store::Table<INMaster> items(store);
@@ -106,7 +140,11 @@ store::Status FigureChanges::apply(store::Store& store, std::string_view committ
         INMaster m;
         m.ItemID = item;
         if (!items.fetch(INMaster::KeyItemID, m)) continue;
-        m.OnOrder += delta;
+        try {
+            m.OnOrder += delta;
+        } catch (const DecimalOverflow& e) {
+            return tooLarge(e.what(), onOrderWords);
+        }
         if (store::Status s = items.update(m); !s) return store::Status::failure(store::reworded(s, onOrderWords));
     }
     return store::Status::success();

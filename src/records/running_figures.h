@@ -88,7 +88,9 @@ public:
     // Writes every figure that moves; a cost code or item not on file is
     // passed over. Stops at the first write that fails and answers it, with
     // `committedWords` or `onOrderWords` after the store's text, so the
-    // caller can roll the whole change back.
+    // caller can roll the whole change back. A figure the change would take
+    // beyond what it can hold is such a failure too (nothing is written),
+    // never a wrapped number nor a thrown one.
     store::Status apply(store::Store& store, std::string_view committedWords = " Saving JCCost",
                         std::string_view onOrderWords = " Saving INMasterPOEnt") const;
 
@@ -96,6 +98,10 @@ private:
     void add(const PODetail& line, int sign);
 
     int costCodeLen_;
+    // A sum that went beyond its figure's digits, with the words of the
+    // file it was for; the change then writes nothing.
+    std::string overflow_;
+    std::string_view overflowFile_;
     std::map<std::string, Money> committed_;
     std::map<std::string, Quantity> onOrder_;
 };

@@ -294,15 +294,20 @@ bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const st
     store::Table<PODetail> details(store);
     std::string buffer;
     bool failed = false;
-    auto put = [&](std::string record) {
-        buffer += record;
-        buffer += '\n';
-        if (buffer.size() < (1u << 20)) return;
-        if (!writeAll(fd, buffer) && !failed) {
+    // After the first failed write nothing more is written: a later write
+    // that went through (room made on the disk meanwhile) would leave a
+    // file with records missing from its middle.
+    auto flush = [&] {
+        if (!failed && !buffer.empty() && !writeAll(fd, buffer)) {
             failed = true;
             say(std::string(std::strerror(errno)) + " Adding Export");
         }
         buffer.clear();
+    };
+    auto put = [&](std::string record) {
+        buffer += record;
+        buffer += '\n';
+        if (buffer.size() >= (1u << 20)) flush();
     };
     {
         store::ReadTransaction snapshot(store);  // one moment's orders and lines
@@ -310,7 +315,10 @@ bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const st
             // Many orders in number order (all of them, from the batch
             // tool): both files are read once, side by side, instead of
             // one look-up per order.
-            if (!streamOrders(store, poids, put, result)) say(store.lastError() + " Adding Export");
+            if (!streamOrders(store, poids, put, result)) {
+                say(store.lastError() + " Adding Export");
+                failed = true;
+            }
         } else
         for (ULong poid : poids) {
             POMaster po;
@@ -327,7 +335,13 @@ bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const st
             }
         }
     }
-    if (!buffer.empty() && !writeAll(fd, buffer) && !failed) say(std::string(std::strerror(errno)) + " Adding Export");
+    flush();
+    if (failed) {
+        // What was written is incomplete: the chosen file is left as it was.
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return false;
+    }
     ::rename(temp.c_str(), work.c_str());
 
     // The copy goes beside the target and takes its name only when complete.
@@ -348,6 +362,9 @@ bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const st
             copied = writeAll(out, std::string(chunk, static_cast<std::size_t>(n)));
         }
         if (copied) (void)::fchmod(out, 0644);
+        // On the disk before it takes the name, so a crash never leaves an
+        // empty or cut file there.
+        if (copied && ::fsync(out) != 0) copied = false;
         err = errno;
         if (::close(out) != 0) copied = false;
         if (copied) copied = ::rename(copyTemp.c_str(), target.c_str()) == 0;

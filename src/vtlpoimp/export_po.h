@@ -30,9 +30,9 @@ struct ExportResult {
 // Writes the orders of `poids`, in that order (a number with no order is
 // passed over), to the work file "Export.txt" of the data folder and copies
 // it to `target`. A record that cannot be written is reported with " Adding
-// Export" and the export goes on; the work file that cannot be made gives
-// false after reporting " Creating File", and a copy that fails reports
-// "Copying File" and leaves `target` as it was.
+// Export", and then nothing is copied: false, `target` as it was. The work
+// file that cannot be made gives false after reporting " Creating File", and
+// a copy that fails reports "Copying File" and leaves `target` as it was.
 bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const std::string& dataFolder,
                   const std::string& target, const std::function<void(const std::string&)>& report,
                   ExportResult& result);

@@ -14,11 +14,15 @@ bool ExportPO::proceed() {
         focusName_ = true;
         return false;
     }
+    bool written;
     {
         ui::BusyCursor busy(s_.ui);
-        exportOrders(s_.store, s_.globals.TagQue.snapshot(), s_.dataFolder, fileName_,
-                     [this](const std::string& text) { s_.errors.report(text); }, result_);
+        written = exportOrders(s_.store, s_.globals.TagQue.snapshot(), s_.dataFolder, fileName_,
+                               [this](const std::string& text) { s_.errors.report(text); }, result_);
     }
+    // The failure was told; the tagged orders stay tagged for another try,
+    // and nothing is said to be complete or shown from a file not written.
+    if (!written) return false;
     if (auto m = reconciledMessage(result_.reconciled)) s_.ui.tell(m->text, m->title, ui::Icon::Information);
     if (preview_) s_.ui.viewTextFile(fileName_);
     else s_.ui.tell("Export Process Complete", kTitle, ui::Icon::Information);

@@ -24,7 +24,9 @@ public:
     void setPreviewFile(bool on) { preview_ = on; }
     // "...": the save dialog puts the chosen name in the entry.
     void browse();
-    // Writes the file; false (focus on the name) when no name was given.
+    // Writes the file; false (focus on the name) when no name was given, or
+    // when the file could not be written (told; the window stays, the
+    // orders stay tagged and the file named is left as it was).
     bool proceed();
     void cancel() { closed_ = true; }
     bool closed() const { return closed_; }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -197,6 +198,10 @@ bool LineFile::next(std::string& line) {
         first_ = false;
         if (line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
     }
+    // A NUL byte is no character of any text: it would cut the text short
+    // for every program that reads the database after us. A blank keeps
+    // the places of a fixed-position line.
+    std::replace(line.begin(), line.end(), '\0', ' ');
     if (latin1_) line = latin1ToUtf8(line);
     return true;
 }

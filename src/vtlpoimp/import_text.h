@@ -23,8 +23,8 @@ inline constexpr const char* kImportWorkFile = "Import.txt";
 // folder. The copy is written beside that name and takes it only once
 // complete, and it is read through the handle opened before, so two imports
 // at once in one folder each read their own file. Lines end with LF or CRLF
-// and may be of any length; a byte-order mark is dropped; a file that is
-// not valid UTF-8 is read as Latin-1.
+// and may be of any length; a byte-order mark is dropped; a NUL byte reads
+// as a blank; a file that is not valid UTF-8 is read as Latin-1.
 class LineFile {
 public:
     ~LineFile();

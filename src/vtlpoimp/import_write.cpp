@@ -47,8 +47,9 @@ private:
 
 }  // namespace
 
-store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResult& result) {
-    result = {};
+namespace {
+
+store::Status writeAll(const WriteContext& cx, ImportBatch& batch, WriteResult& result) {
     store::Store& store = cx.store;
     store::Transaction tx(store);
     if (!tx.status()) return tx.status();
@@ -77,6 +78,16 @@ store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResul
     auto tick = [&] {
         ++done;
         if (cx.progress && (done & 0x3FF) == 0) cx.progress(done, work);
+    };
+
+    std::unordered_set<std::string> numbersInFile;
+    for (const ImportHeader& h : batch.headers)
+        if (!h.poNumber.blank()) numbersInFile.insert(h.poNumber.clip());
+    auto numberTaken = [&](const std::string& number) {
+        if (numbersInFile.count(number)) return true;
+        POMaster other;
+        other.PONumber = number;
+        return orders.fetch(POMaster::KeyPONumber, other);
     };
 
     std::unordered_set<std::string> agentsSeen;
@@ -114,6 +125,9 @@ store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResul
         if (!h.poNumber.blank()) {
             po.PONumber = h.poNumber;
         } else {
+            // A number of the counter that an order on file or one of this
+            // file already carries is passed over: no two orders share one.
+            while (numberTaken(std::to_string(sys.NextPONumber))) sys.NextPONumber = sys.NextPONumber + 1;
             po.PONumber = std::to_string(sys.NextPONumber);
             sys.NextPONumber = sys.NextPONumber + 1;
         }
@@ -202,6 +216,20 @@ store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResul
     if (store::Status s = tx.commit(); !s) return s;
     if (cx.progress) cx.progress(work, work);
     return store::Status::success();
+}
+
+}  // namespace
+
+store::Status writeImport(const WriteContext& cx, ImportBatch& batch, WriteResult& result) {
+    result = {};
+    // A stocking quantity beyond its digits (a huge order of boxes) fails
+    // the import like a refused write: its transaction is rolled back.
+    try {
+        return writeAll(cx, batch, result);
+    } catch (const DecimalOverflow& e) {
+        result = {};
+        return store::Status::failure(std::string(e.what()) + " Inserting PODetail");
+    }
 }
 
 }  // namespace vtl::imp

@@ -160,8 +160,8 @@ bool readStored(store::Store& store, const store::RecordInfo& info, const char* 
                          [&](const std::vector<store::Value>& v) { out[v[0].s] = D::fromRaw(v[1].i); }, error);
 }
 
-bool readExpectedIn(store::Store& store, int costCodeLen, ExpectedFigures& out, std::string& error,
-                    Percent* percent, Wanted wanted = {}) {
+bool readExpectedSums(store::Store& store, int costCodeLen, ExpectedFigures& out, std::string& error,
+                      Percent* percent, Wanted wanted) {
     std::unordered_set<ULong> orders;
     if (!store.projectRows(POMaster::info(), -1, {}, {"POID"},
                            [&](const store::Row& r) { orders.insert(static_cast<ULong>(r.integer(0))); }, error))
@@ -197,7 +197,8 @@ bool readExpectedIn(store::Store& store, int costCodeLen, ExpectedFigures& out, 
         }
         if (!known) {
             // A line without its order counts for nothing: no window shows it.
-            out.linesWithoutOrder.push_back(d.DetailID);
+            // The printed sample's lines are meant to have none.
+            if (current != kSampleLinesPOID) out.linesWithoutOrder.push_back(d.DetailID);
             return;
         }
         invoiced->first += d.QtyInvoiced;
@@ -220,6 +221,20 @@ bool readExpectedIn(store::Store& store, int costCodeLen, ExpectedFigures& out, 
     committed.addInto(out.committed);
     onOrder.addInto(out.onOrder);
     return read;
+}
+
+// The sums, or false with the reason when one goes beyond what its figure
+// can hold (lines written by another program): the rebuild then writes
+// nothing and the check says why, instead of either stopping the program.
+bool readExpectedIn(store::Store& store, int costCodeLen, ExpectedFigures& out, std::string& error,
+                    Percent* percent, Wanted wanted = {}) {
+    try {
+        return readExpectedSums(store, costCodeLen, out, error, percent, wanted);
+    } catch (const DecimalOverflow& e) {
+        error = std::string(e.what()) + ": the lines add up to more than a committed amount or on-order "
+                                        "quantity can hold";
+        return false;
+    }
 }
 
 }  // namespace

@@ -80,6 +80,11 @@ bool ReconcilePODetail::open() {
         if (line_.BinID.blank()) line_.BinID = item_.DefaultBin;
     }
     opening_ = twoPlaces(line_.QtyThisPackSlip);
+    serials_.clear();
+    PODetSer r;
+    r.DetailID = line_.DetailID;
+    for (auto c = store::Table<PODetSer>(s_.store).scan(PODetSer::KeyDetailID, r, {false, 1, false}); c.next(r);)
+        serials_.push_back(r);
     serialNo_.clear();
     if (line_.SerialID) {
         INSerial serial;
@@ -89,14 +94,7 @@ bool ReconcilePODetail::open() {
     return true;
 }
 
-std::vector<PODetSer> ReconcilePODetail::serialRecords() const {
-    std::vector<PODetSer> out;
-    PODetSer r;
-    r.DetailID = line_.DetailID;
-    for (auto c = store::Table<PODetSer>(s_.store).scan(PODetSer::KeyDetailID, r, {false, 1, false}); c.next(r);)
-        out.push_back(r);
-    return out;
-}
+const std::vector<PODetSer>& ReconcilePODetail::serialRecords() const { return serials_; }
 
 std::vector<std::string> ReconcilePODetail::serials() const {
     std::vector<std::string> out;
@@ -109,20 +107,41 @@ bool ReconcilePODetail::insertSerial(const std::string& serialNo) {
     PODetSer r;
     r.DetailID = line_.DetailID;
     r.SerialNo = serialNo;
-    return s_.errors.check(store::Table<PODetSer>(s_.store).insert(r));
+    serials_.push_back(r);
+    return true;
 }
 
 bool ReconcilePODetail::changeSerial(int row, const std::string& serialNo) {
-    auto all = serialRecords();
-    if (viewOnly_ || row < 0 || row >= static_cast<int>(all.size())) return false;
-    all[row].SerialNo = serialNo;
-    return s_.errors.check(store::Table<PODetSer>(s_.store).update(all[row]));
+    if (viewOnly_ || row < 0 || row >= static_cast<int>(serials_.size())) return false;
+    serials_[static_cast<std::size_t>(row)].SerialNo = serialNo;
+    return true;
 }
 
 bool ReconcilePODetail::deleteSerial(int row) {
-    auto all = serialRecords();
-    if (viewOnly_ || row < 0 || row >= static_cast<int>(all.size())) return false;
-    return s_.errors.check(store::Table<PODetSer>(s_.store).remove(all[row]));
+    if (viewOnly_ || row < 0 || row >= static_cast<int>(serials_.size())) return false;
+    serials_.erase(serials_.begin() + row);
+    return true;
+}
+
+bool ReconcilePODetail::writeSerialList() {
+    store::Table<PODetSer> table(s_.store);
+    PODetSer r;
+    r.DetailID = line_.DetailID;
+    std::vector<PODetSer> onFile;
+    for (auto c = table.scan(PODetSer::KeyDetailID, r, {false, 1, false}); c.next(r);) onFile.push_back(r);
+    auto listed = [&](const PODetSer& old) {
+        for (const PODetSer& s : serials_)
+            if (s.RecordID != 0 && s.RecordID == old.RecordID) return &s;
+        return static_cast<const PODetSer*>(nullptr);
+    };
+    for (PODetSer& old : onFile) {
+        const PODetSer* now = listed(old);
+        if (!now) kept(table.remove(old));
+        else if (now->SerialNo != old.SerialNo || now->SerialID != old.SerialID) kept(table.update(*now));
+    }
+    for (PODetSer& added : serials_)
+        if (added.RecordID == 0) kept(table.insert(added));
+    return !writeFailed_;
 }
 
 void ReconcilePODetail::setQtyThisPackSlip(const Quantity& q) {
@@ -133,13 +152,11 @@ void ReconcilePODetail::setQtyThisPackSlip(const Quantity& q) {
         line_.SerialID = 0;
     } else if (q == Quantity(1)) {
         line_.SerialID = 0;
-        // Back to one unit: the listed serial numbers go, the first one
-        // becoming the line's when it is the only unit received at all.
-        auto listed = serialRecords();
-        if (!listed.empty() && line_.QtyRcvdNotInvoiced + line_.QtyThisPackSlip == Quantity(1))
-            line_.SerialID = listed.front().SerialID;
-        store::Table<PODetSer> table(s_.store);
-        for (PODetSer& r : listed) s_.errors.check(table.remove(r));
+        // Back to one unit: the listed serial numbers go (at OK), the first
+        // one becoming the line's when it is the only unit received at all.
+        if (!serials_.empty() && line_.QtyRcvdNotInvoiced + line_.QtyThisPackSlip == Quantity(1))
+            line_.SerialID = serials_.front().SerialID;
+        serials_.clear();
     }
 }
 
@@ -192,12 +209,17 @@ std::string ReconcilePODetail::binDescription() const {
     return store::Table<INBin>(s_.store).fetch(INBin::KeyLocationBin, b) ? b.Description.clip() : std::string();
 }
 
+bool ReconcilePODetail::kept(const store::Status& status) {
+    if (s_.errors.check(status)) return true;
+    writeFailed_ = true;
+    return false;
+}
+
 bool ReconcilePODetail::checkSerials() {
     if (!serialized_) return true;
     const Quantity n = line_.QtyRcvdNotInvoiced + line_.QtyThisPackSlip;
     if (n > Quantity(1)) {
-        auto listed = serialRecords();
-        const Quantity have(static_cast<std::int64_t>(listed.size()));
+        const Quantity have(static_cast<std::int64_t>(serials_.size()));
         if (have != n) {
             s_.ui.beep();
             if (have > n)
@@ -211,7 +233,7 @@ bool ReconcilePODetail::checkSerials() {
         // Each listed number is tied to its inventory serial record.
         store::Table<INSerial> serials(s_.store);
         store::Table<PODetSer> table(s_.store);
-        for (PODetSer& r : listed) {
+        for (PODetSer& r : serials_) {
             INSerial serial;
             serial.SerialID = r.SerialID;
             const bool found = r.SerialID && serials.fetch(INSerial::KeySerialID, serial);
@@ -220,14 +242,15 @@ bool ReconcilePODetail::checkSerials() {
                 serial.SerialID = 0;
                 if (!serials.insert(serial)) {
                     s_.errors.report("Error Adding INSerial");
+                    writeFailed_ = true;
                     continue;
                 }
             } else {
-                s_.errors.check(serials.update(serial));
+                kept(serials.update(serial));
             }
             if (r.SerialID != serial.SerialID) {
                 r.SerialID = serial.SerialID;
-                s_.errors.check(table.update(r));
+                kept(table.update(r));
             }
         }
         return true;
@@ -249,7 +272,7 @@ bool ReconcilePODetail::checkSerials() {
         if (!found) {
             serial = INSerial();
             serial.SerialNo = serialNo_;
-            if (!s_.errors.check(store::Table<INSerial>(s_.store).insert(serial))) return true;
+            if (!kept(store::Table<INSerial>(s_.store).insert(serial))) return true;
         }
         line_.SerialID = serial.SerialID;
         return true;
@@ -283,18 +306,18 @@ void ReconcilePODetail::postStock(const Quantity& delta) {
         place.BinID = line_.BinID;
         if (places.fetch(INItem::KeyItemLocBin, place)) {
             place.Quantity += stock;
-            s_.errors.check(places.update(place));
+            kept(places.update(place));
         } else {
             place.RecordID = 0;
             place.Quantity = stock;
-            s_.errors.check(places.insert(place));
+            kept(places.insert(place));
         }
         INMaster item;
         item.ItemID = line_.ItemID;
         if (store::Table<INMaster>(s_.store).fetch(INMaster::KeyItemID, item)) {
             item.OnHand += stock;
             item.TotalReceived += stock;
-            s_.errors.check(store::Table<INMaster>(s_.store).update(item));
+            kept(store::Table<INMaster>(s_.store).update(item));
         }
     }
     if (delta > Quantity(1) && serialized_) perSerialPurchases();
@@ -318,7 +341,7 @@ void ReconcilePODetail::purchaseRecords(double factor) {
     // confirmation within one slip from the wrong base.)
     const Quantity received = line_.QtyThisPackSlip + line_.QtyRcvdNotInvoiced;
     if (received.isZero()) {
-        if (found) s_.errors.check(purchases.remove(p));
+        if (found) kept(purchases.remove(p));
         return;
     }
     p.ItemID = line_.ItemID;
@@ -330,10 +353,10 @@ void ReconcilePODetail::purchaseRecords(double factor) {
     p.Quantity = Quantity::fromDouble(received.toDouble() * factor);
     p.Cost = Decimal<15, 4>::fromDouble(received.toDouble() * line_.UnitPrice);
     p.PODetailID = line_.DetailID;
-    if (found) s_.errors.check(purchases.update(p));
+    if (found) kept(purchases.update(p));
     else {
         p.RecordID = 0;
-        s_.errors.check(purchases.insert(p));
+        kept(purchases.insert(p));
     }
 }
 
@@ -349,7 +372,7 @@ void ReconcilePODetail::perSerialPurchases() {
             if (existing.SerialID != r.SerialID) continue;
             any = true;
             existing.Cost = Decimal<15, 4>::fromDouble(line_.UnitPrice);
-            s_.errors.check(purchases.update(existing));
+            kept(purchases.update(existing));
         }
         if (any) continue;
         INPurch added;
@@ -362,7 +385,13 @@ void ReconcilePODetail::perSerialPurchases() {
         added.Quantity = Quantity(1);
         added.Cost = Decimal<15, 4>::fromDouble(line_.UnitPrice);
         added.PODetailID = line_.DetailID;
-        s_.errors.check(purchases.insert(added));
+        kept(purchases.insert(added));
+    }
+    // A serial number taken off the list takes its purchase record with it.
+    for (INPurch& old : ofLine) {
+        bool listed = false;
+        for (const PODetSer& r : serialRecords()) listed = listed || r.SerialID == old.SerialID;
+        if (!listed && old.SerialID != 0) kept(purchases.remove(old));
     }
 }
 
@@ -381,15 +410,28 @@ bool ReconcilePODetail::ok() {
         focus_ = "QtyThisPackSlip";
         return false;
     }
-    // The stock, the serial records and the line go in together.
+    // The stock, the serial records and the line go in together: a refused
+    // check or a failed write (told) keeps nothing, and the window stays.
     store::Transaction tx(s_.store);
+    writeFailed_ = false;
+    const ULong serialBefore = line_.SerialID;
+    const std::vector<PODetSer> listBefore = serials_;
+    auto keepNothing = [&] {
+        line_.SerialID = serialBefore;
+        serials_ = listBefore;  // as edited, without the numbers the rolled-back writes gave
+        return false;           // the transaction rolls back
+    };
+    // The serial list as edited goes in with the rest.
+    if (!writeSerialList()) return keepNothing();
     if (!checkSerials()) {
         if (focus_.empty()) focus_ = "QtyThisPackSlip";
-        return false;  // nothing written is kept: the transaction rolls back
+        return keepNothing();
     }
+    if (writeFailed_) return keepNothing();
     const Quantity delta = line_.QtyThisPackSlip - opening_;
     if (inventory()) postStock(delta);
     else if (serialized_ && opening_ > Quantity(1)) perSerialPurchases();
+    if (writeFailed_) return keepNothing();
     // What arrived is no longer on order: the item's figure follows the line
     // as stored before and after, by the one rule every path uses.
     PODetail stored;
@@ -397,10 +439,10 @@ bool ReconcilePODetail::ok() {
     if (store::Table<PODetail>(s_.store).fetch(PODetail::KeyDetailID, stored)) {
         FigureChanges changes(s_.globals.CostCodeLen);
         changes.change(stored, line_);
-        if (!s_.errors.check(changes.apply(s_.store, " Saving JCCost", " Saving INMaster"))) return false;
+        if (!s_.errors.check(changes.apply(s_.store, " Saving JCCost", " Saving INMaster"))) return keepNothing();
     }
-    if (!s_.errors.check(store::Table<PODetail>(s_.store).update(line_))) return false;
-    if (tx.status() && !s_.errors.check(tx.commit())) return false;
+    if (!s_.errors.check(store::Table<PODetail>(s_.store).update(line_))) return keepNothing();
+    if (tx.status() && !s_.errors.check(tx.commit())) return keepNothing();
     done_ = true;
     s_.globals.GlobalResponse = suite::Response::Completed;
     return true;

@@ -46,7 +46,9 @@ public:
     bool serialListShown() const { return serialized_ && line_.QtyThisPackSlip > Quantity(1); }
     bool serialEntryShown() const { return serialized_ && line_.QtyThisPackSlip == Quantity(1); }
 
-    // The serial numbers of the line, kept as they are edited.
+    // The serial numbers of the line, as they are edited; stored by OK with
+    // the rest, so Cancel and a killed program leave the list on file as
+    // it was.
     std::vector<std::string> serials() const;
     bool insertSerial(const std::string& serialNo);
     bool changeSerial(int row, const std::string& serialNo);
@@ -71,9 +73,14 @@ public:
     const std::string& focusField() const { return focus_; }
 
 private:
-    std::vector<PODetSer> serialRecords() const;
+    const std::vector<PODetSer>& serialRecords() const;
+    // Stores the list as edited: records removed, changed and added.
+    bool writeSerialList();
     bool checkSerials();
     void postStock(const Quantity& delta);
+    // Tells a failed write of OK's and remembers it: then nothing of the
+    // OK is kept.
+    bool kept(const store::Status& status);
     void purchaseRecords(double factor);
     void perSerialPurchases();
     double conversionFactor() const;
@@ -86,8 +93,10 @@ private:
     Quantity opening_;
     std::string dist1_, dist2_;
     std::string serialNo_;
+    std::vector<PODetSer> serials_;
     std::string focus_;
     bool done_ = false;
+    bool writeFailed_ = false;
 };
 
 }  // namespace vtl::rec

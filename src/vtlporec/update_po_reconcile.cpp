@@ -118,18 +118,25 @@ bool UpdatePOReconcile::sendList() {
 
 void UpdatePOReconcile::ok() {
     if (closed_) return;
-    if (!viewOnly_) {
-        reload();
+    if (viewOnly_) {
+        endSlip();
+        s_.globals.GlobalResponse = suite::Response::Completed;
+        return;
+    }
+    reload();
+    // The header as stored, with the totals of its lines, and the end of
+    // the slip go in together.
+    s_.errors.check(ent::inOneTransaction(s_.store, [&] {
         POMaster stored;
         stored.POID = po_.POID;
-        // The header as stored, with the totals of its lines.
         if (store::Table<POMaster>(s_.store).fetch(POMaster::KeyPOID, stored)) {
             stored.PreTaxAmount = po_.PreTaxAmount;
             stored.POAmount = po_.POAmount;
-            s_.errors.check(store::Table<POMaster>(s_.store).update(stored));
+            if (store::Status w = store::Table<POMaster>(s_.store).update(stored); !w) return w;
         }
-    }
-    endSlip();
+        return slipMoved();
+    }));
+    closed_ = true;
     s_.globals.GlobalResponse = suite::Response::Completed;
 }
 
@@ -149,18 +156,17 @@ void UpdatePOReconcile::endSlip() {
 
 // Every line of the slip, or none: a line's figures count what arrived on
 // this slip and the earlier ones alike, so they do not move.
-void UpdatePOReconcile::moveSlipToPrior() {
+void UpdatePOReconcile::moveSlipToPrior() { s_.errors.check(ent::inOneTransaction(s_.store, [&] { return slipMoved(); })); }
+
+store::Status UpdatePOReconcile::slipMoved() {
     store::Table<PODetail> lines(s_.store);
-    store::Status s = ent::inOneTransaction(s_.store, [&] {
-        for (PODetail d : linesOfOrder(s_.store, po_.POID)) {
-            if (d.QtyThisPackSlip.isZero()) continue;
-            d.QtyRcvdNotInvoiced += d.QtyThisPackSlip;
-            d.QtyThisPackSlip = Quantity();
-            if (store::Status w = lines.update(d); !w) return w;
-        }
-        return store::Status::success();
-    });
-    s_.errors.check(s);
+    for (PODetail d : linesOfOrder(s_.store, po_.POID)) {
+        if (d.QtyThisPackSlip.isZero()) continue;
+        d.QtyRcvdNotInvoiced += d.QtyThisPackSlip;
+        d.QtyThisPackSlip = Quantity();
+        if (store::Status w = lines.update(d); !w) return w;
+    }
+    return store::Status::success();
 }
 
 }  // namespace vtl::rec

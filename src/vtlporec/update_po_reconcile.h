@@ -64,6 +64,9 @@ private:
     void reload();
     void endSlip();
     void moveSlipToPrior();
+    // The slip's quantities moved to the earlier slips', inside the
+    // caller's transaction; the first failed write's answer.
+    store::Status slipMoved();
 
     Session& s_;
     bool viewOnly_ = false;

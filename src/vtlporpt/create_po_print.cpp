@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/suite/error_object.h"
+#include "records/reconciliation.h"
 #include "vtlporpt/print_blocks.h"
 
 namespace vtl::rpt {
@@ -83,7 +84,14 @@ void copyHeader(const POMaster& po, POPrint& row) {
 
 CreatePOPrint::CreatePOPrint(Session& s) : s_(s), shared_(printShared(s.module)) {}
 
-void CreatePOPrint::run() {
+bool CreatePOPrint::kept(const store::Status& status) {
+    if (s_.errors.check(status)) return true;
+    failed_ = true;
+    return false;
+}
+
+bool CreatePOPrint::run() {
+    failed_ = false;
     sys_ = Systems();
     store::Table<Systems>(s_.store).all(Systems::KeySystemID).next(sys_);
     // The numbers handed out, the printed flags and the rows go in together:
@@ -96,7 +104,11 @@ void CreatePOPrint::run() {
     else if (mode == kBlankFormMode) blankForm();
     else if (mode <= 0) generate();
     else single(static_cast<ULong>(mode));
-    if (tx.status()) s_.errors.check(tx.commit());
+    if (failed_) {
+        tx.rollback();
+        return false;
+    }
+    return !tx.status() || kept(tx.commit());
 }
 
 void CreatePOPrint::clearOwnRows() {
@@ -105,7 +117,7 @@ void CreatePOPrint::clearOwnRows() {
     r.UserID = s_.globals.UserID;
     std::vector<POPrint> mine;
     for (auto c = rows.scan(POPrint::KeyUserID, r, {false, 1, false}); c.next(r);) mine.push_back(r);
-    for (POPrint& old : mine) s_.errors.check(rows.remove(old));
+    for (POPrint& old : mine) kept(rows.remove(old));
 }
 
 void CreatePOPrint::companyLines() {
@@ -162,7 +174,7 @@ void CreatePOPrint::generate() {
     }
     if (limits) {
         limits->RefFrom = shared_.options.poNumber;
-        s_.errors.check(store::Table<POLimits>(s_.store).update(*limits));
+        kept(store::Table<POLimits>(s_.store).update(*limits));
     }
 }
 
@@ -202,7 +214,10 @@ void CreatePOPrint::buildRow(POMaster& po) {
     if (number && options.poNumber != 0) {
         while (numberTaken(options.poNumber, po.POID)) ++options.poNumber;
         po.PONumber = Text<12>(std::to_string(options.poNumber)).clip();
-        s_.errors.check(orders.update(po));
+        // The sort number follows the number, or the order would be found
+        // under its old one (or not at all, once that is given again).
+        setReconciled(po, po.Reconciled);
+        kept(orders.update(po));
         ++options.poNumber;
     }
     APVendor v;
@@ -212,7 +227,7 @@ void CreatePOPrint::buildRow(POMaster& po) {
     POPrint row;
     if (options.setPrintedFlag == 1 && !printed(po.PrintFlag)) {
         po.PrintFlag = "1";
-        s_.errors.check(orders.update(po));
+        kept(orders.update(po));
     }
     copyHeader(po, row);
     row.UserID = s_.globals.UserID;
@@ -227,7 +242,7 @@ void CreatePOPrint::buildRow(POMaster& po) {
 
 void CreatePOPrint::insertRow(POPrint& row) {
     row.RecordID = 0;
-    s_.errors.check(store::Table<POPrint>(s_.store).insert(row));
+    kept(store::Table<POPrint>(s_.store).insert(row));
 }
 
 // The blank form carries the number the browse confirmed, or the system's
@@ -246,12 +261,12 @@ void CreatePOPrint::blankForm() {
         if (systems.all(Systems::KeySystemID).next(now) && now.AutoNumberPOs) {
             row.PONumber = std::to_string(now.NextPONumber);
             now.NextPONumber += 1;
-            s_.errors.check(systems.update(now));
+            kept(systems.update(now));
             sys_ = now;
         }
     }
     insertRow(row);
-    if (tx.status()) s_.errors.check(tx.commit());
+    if (tx.status()) kept(tx.commit());
     s_.globals.DecimalVariable = static_cast<double>(kBlankFormPOID);
 }
 
@@ -297,7 +312,7 @@ void CreatePOPrint::sample() {
 
     // The sample's lines replace those of the last run.
     store::Table<PODetail> lines(s_.store);
-    for (PODetail& old : linesOfOrder(s_.store, kSamplePOID)) s_.errors.check(lines.remove(old));
+    for (PODetail& old : linesOfOrder(s_.store, kSamplePOID)) kept(lines.remove(old));
     static const char* const kOrdinals[] = {"First", "Second", "Third", "Fourth", "Fifth"};
     for (int n = 0; n < 6; ++n) {
         PODetail d;
@@ -319,7 +334,7 @@ void CreatePOPrint::sample() {
             d.TextFlag = 1;
             d.Text = kSampleText;
         }
-        s_.errors.check(lines.insert(d));
+        kept(lines.insert(d));
     }
 }
 

@@ -21,7 +21,11 @@ inline constexpr const char* kGenerateReport = "Generate POs";
 class CreatePOPrint {
 public:
     explicit CreatePOPrint(Session& s);
-    void run();
+    // The rows, numbers and flags go in together in one transaction. A
+    // write that fails is told and then nothing of the run is kept, so no
+    // number is printed that no order carries: false, and nothing is to
+    // be printed.
+    bool run();
 
 private:
     void clearOwnRows();
@@ -36,10 +40,13 @@ private:
     bool numberTaken(ULong number, ULong poid);
     void insertRow(POPrint& row);
     std::optional<POLimits> generateLimits();
+    // Tells a failed write and remembers it.
+    bool kept(const store::Status& status);
 
     Session& s_;
     PrintShared& shared_;
     Systems sys_;
+    bool failed_ = false;
 };
 
 // The sample order's text line.

@@ -14,6 +14,15 @@
 namespace vtl::rpt {
 namespace {
 
+// A PO number or company name as part of a file name in the data folder: a
+// slash would make it a path into another folder ("2024/117", "../x"), and
+// a control character has no place in a name.
+std::string inFileName(std::string text) {
+    for (char& c : text)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) c = '_';
+    return text;
+}
+
 // A text as a report variable of N characters holds it: cut, trailing blanks off.
 template <std::size_t N>
 std::string field(std::string_view text) {
@@ -195,7 +204,8 @@ PurchaseOrderFormRun PurchaseOrderForms::run(PurchaseOrderSink& sink, const Form
         if (oneOrder) {
             out.emailVendorID = row.VendorID;
             out.pdfFileName =
-                s_.dataFolder + "/Purchase Order " + row.PONumber.clip() + " from " + companyName + ".pdf";
+                s_.dataFolder + "/Purchase Order " + inFileName(row.PONumber.clip()) + " from " + inFileName(companyName) +
+                ".pdf";
         }
         if (progress && !progress(out.orders, total)) {
             out.cancelled = true;

@@ -39,7 +39,9 @@ void runPrintPurchaseOrderServer(Session& s) {
     if (designed && !loadPurchaseOrderLayout(s)) return;
     {
         suite::ProcedureName preparing(s.errors, "CreatePOPrint");
-        CreatePOPrint(s).run();
+        // A run that could not be kept has nothing to print: the rows there
+        // are those of the run before.
+        if (!CreatePOPrint(s).run()) return;
     }
     if (designed) {
         ent::callOut(s, kDesignedFormProcedure);

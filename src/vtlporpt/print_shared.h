@@ -7,13 +7,14 @@
 #include <string>
 
 #include "platform/suite/session.h"
+#include "records/po_detail.h"
 
 namespace vtl::rpt {
 
 // The values of DecimalVariable that choose what is prepared.
 inline constexpr double kSampleMode = 999999999;     // the sample order
 inline constexpr double kBlankFormMode = 0.99;       // a blank form with only a number
-inline constexpr ULong kSamplePOID = 2222222222u;    // the sample order's rows
+inline constexpr ULong kSamplePOID = kSampleLinesPOID; // the sample order's rows
 inline constexpr ULong kBlankFormPOID = 3333333333u; // the blank form's row
 
 struct PrintOptions {

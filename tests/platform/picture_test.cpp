@@ -255,7 +255,10 @@ TEST(TimePicture, FormsAndTypedTimes) {
 TEST(Picture, MalformedPicturesAreRefusedByName) {
     for (const char* bad : {"", "@", "@x5", "@n", "@n-", "@n-14.", "@n-15.2.", "@n(10.2", "@n10.2)", "@n-10.2-",
                             "@s", "@s10x", "@s0", "@d3", "@d0", "@d1x", "@t7", "@n3.2", "@n~%5", "@n-14.2bb",
-                            "@n999", "@s50@"}) {
+                            "@n999", "@s50@",
+                            // A literal that is not UTF-8 would be counted into the width one way
+                            // and shown another (found by fuzzing).
+                            "@n(36.2)~\xa4~", "@n~\xc3~9"}) {
         try {
             pic::Picture p(bad);
             ADD_FAILURE() << "accepted " << bad;

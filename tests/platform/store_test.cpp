@@ -172,6 +172,47 @@ TEST_F(StoreTest, RecordRoundTripsWithGapBytesAndAllTypes) {
     EXPECT_EQ(again.gap1, o.gap1);
 }
 
+TEST_F(StoreTest, TextsWithQuotesAndSqlAreValuesInEveryStatement) {
+    // Every statement binds its values: what a record holds is never read
+    // as SQL, whichever operation carries it.
+    // (Each fits the 15 characters of the number.)
+    const std::vector<std::string> hostile{"O'Brien", "x');DROP TABLE", "\"quoted\"", "a\" OR \"1\"=\"1",
+                                           "%_*?[", "1;DELETE Lines"};
+    Table<Order> orders(*store);
+    Table<Line> lines(*store);
+    for (const std::string& text : hostile) {
+        Order o = order(text.c_str(), 9);
+        Line l;
+        l.OrderID = o.OrderID;
+        l.Description = text;
+        ASSERT_TRUE(lines.insert(l)) << text;
+    }
+    for (const std::string& text : hostile) {
+        Order o;
+        o.Number = text;
+        ASSERT_TRUE(orders.fetch(Order::KeyNumber, o)) << text;
+        EXPECT_EQ(o.Number.clip(), text);
+        EXPECT_EQ(numbers(orders.scan(Order::KeyNumber, o, {false, 1, false})), std::vector<std::string>{text})
+            << "positioned at the value and held to it";
+        std::vector<std::string> seen;
+        std::string err;
+        ASSERT_TRUE(store->project(Order::info(), Order::KeyNumber,
+                                   {{"Number", "=", {Value::Type::Text, 0, 0, text}}}, {"Number"},
+                                   [&](const std::vector<Value>& v) { seen.push_back(v[0].s); }, err))
+            << err;
+        EXPECT_EQ(seen, std::vector<std::string>{text});
+        o.SortNumber = text + "'";
+        ASSERT_TRUE(orders.update(o));
+    }
+    EXPECT_EQ(orders.count(), static_cast<std::int64_t>(hostile.size()));
+    Order gone;
+    gone.Number = hostile[1];
+    ASSERT_TRUE(orders.fetch(Order::KeyNumber, gone));
+    ASSERT_TRUE(orders.removeCascade(gone));
+    EXPECT_EQ(orders.count(), static_cast<std::int64_t>(hostile.size()) - 1);
+    EXPECT_EQ(lines.count(), static_cast<std::int64_t>(hostile.size()) - 1) << "only its own line went with it";
+}
+
 TEST_F(StoreTest, GapBytesWrittenByAnotherProgramSurviveARewrite) {
     Order o = order("A", 1);
     ASSERT_TRUE(store->exec(onServer() ? "UPDATE \"Orders\" SET gap1 = '\\xDEADBEEF0102'::bytea"

@@ -2,6 +2,8 @@
 // files give defaults, and a write never leaves half a file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/suite/ini_file.h"
@@ -113,6 +115,101 @@ TEST(IniFile, FailedWriteLeavesNoTemporaryAndKeepsTheValueInMemory) {
     for (auto& e : fs::directory_iterator(dir.path())) files += e.is_regular_file() ? 1 : 0;
     EXPECT_EQ(files, 1) << "no temporary file is left behind";
     EXPECT_EQ(dir.read("s.ini"), "[A]\nx=1\n");
+}
+
+namespace {
+
+unsigned modeOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return 07777;
+    return st.st_mode & 07777;
+}
+
+}  // namespace
+
+TEST(IniFile, ASecretIsWrittenForItsOwnerOnlyAndOtherFilesKeepTheirPermissions) {
+    test::TempDir dir;
+    const mode_t mask = ::umask(022);
+    const std::string path = dir.file("vtlpo.INI");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.setInt("Main Window", "Width", 800));
+    EXPECT_EQ(modeOf(path), 0644u) << "a file without secrets is made as any other";
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(ini.setInt("Main Window", "Height", 600));
+    EXPECT_EQ(modeOf(path), 0640u) << "a rewrite keeps the permissions the file was given";
+
+    ASSERT_TRUE(ini.set("Email", "Password", "hunter2-secret"));
+    EXPECT_EQ(modeOf(path), 0600u);
+    ASSERT_TRUE(ini.setInt("Main Window", "Width", 900));
+    EXPECT_EQ(modeOf(path), 0600u) << "the file stays private while it holds the password";
+
+    // A file written by hand with a password in it, readable by all, is
+    // made private at its next write; so is a database's password.
+    dir.write("VTSetup.ini", "[Database]\nDbPassword=pg-secret\n");
+    ASSERT_EQ(::chmod(dir.file("VTSetup.ini").c_str(), 0644), 0);
+    IniFile suite(dir.file("VTSetup.ini"));
+    ASSERT_TRUE(suite.set("Brennick Systems Vantrel", "MOD:Reinsert", "0"));
+    EXPECT_EQ(modeOf(dir.file("VTSetup.ini")), 0600u);
+    ::umask(mask);
+    int files = 0;
+    for (auto& e : fs::directory_iterator(dir.path())) files += e.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 2) << "no temporary file is left behind";
+}
+
+TEST(IniFile, WhatCouldNotBeReadBackAsGivenIsRefusedAndChangesNothing) {
+    test::TempDir dir;
+    const std::string original = "[Email]\nServer=mail.example\n";
+    dir.write("vtlpo.INI", original);
+    IniFile ini(dir.file("vtlpo.INI"));
+    struct Case {
+        std::string section, entry, value;
+    };
+    // A value with a line break would write entries of its own choosing; a
+    // name with "=" or blanks around it would read back as another entry,
+    // and every later write would add it once more.
+    const Case cases[] = {
+        {"Email", "Password", "x\n[Email]\nServer=evil.example"},
+        {"Email", "Password", std::string("a\0b", 3)},
+        {"Email", "Server\r", "mail.example"},
+        {"Email", "A=B.Terms", "1"},
+        {"Email", " Padded", "1"},
+        {"Email", ";Comment", "1"},
+        {"Email", "[Section]", "1"},
+        {"Email", "", "1"},
+        {" Email", "Port", "25"},
+        {"Em\nail", "Port", "25"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(ini.set(c.section, c.entry, c.value)) << c.entry;
+        EXPECT_EQ(ini.text(), original) << c.entry;
+        EXPECT_EQ(ini.lastError().find("evil"), std::string::npos) << "the error names no value";
+    }
+    EXPECT_FALSE(ini.set("Email", {{"Server", "new.example"}, {"Password", "two\nlines"}}));
+    EXPECT_EQ(ini.get("Email", "Server", ""), "mail.example") << "a refused entry keeps the others back too";
+    EXPECT_EQ(dir.read("vtlpo.INI"), original);
+    ASSERT_TRUE(ini.set("Email", {{"Server", "new.example"}, {"Password", "p=ss;word#1 [x]"}}));
+    IniFile again(dir.file("vtlpo.INI"));
+    EXPECT_EQ(again.get("Email", "Server", ""), "new.example");
+    EXPECT_EQ(again.get("Email", "Password", ""), "p=ss;word#1 [x]");
+}
+
+TEST(IniFile, MissingRepeatedAndEnormousEntriesRead) {
+    IniFile ini;
+    std::string big(4 << 20, 'x');
+    ini.parse("[W]\nWidth=99999999999999999999999\nWidth=2\nHeight=\n=7\nTop\n[W]\nLeft=" + big +
+              "\n[" + big + "]\nA=1\n");
+    EXPECT_EQ(ini.getInt("W", "Width", 5), 5) << "a number beyond range is no number; the first entry counts";
+    EXPECT_EQ(ini.getInt("W", "Height", 6), 6);
+    EXPECT_EQ(ini.getInt("W", "Missing", 7), 7);
+    EXPECT_FALSE(ini.get("W", "Top").has_value());
+    EXPECT_EQ(ini.get("W", "Left", "").size(), big.size());
+    EXPECT_EQ(ini.get(big, "A", ""), "1");
+    ASSERT_TRUE(ini.setInt("W", "Width", 3));
+    EXPECT_EQ(ini.getInt("W", "Width", 5), 3);
+    IniFile again;
+    again.parse(ini.text());
+    EXPECT_EQ(again.getInt("W", "Width", 5), 3);
+    EXPECT_EQ(again.get("W", "Left", "").size(), big.size());
 }
 
 TEST(SuiteSettings, DefaultsAndTheSettingsFolder) {

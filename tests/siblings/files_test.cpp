@@ -7,6 +7,7 @@
 #include "platform/store/sqlite.h"
 
 #include <filesystem>
+#include <map>
 
 #include "siblings/files/image_files.h"
 #include "records/users.h"
@@ -97,6 +98,38 @@ TEST(Attachments, APathTrickAsTheNameWritesNothingOutsideTheAttachmentsFolder) {
     ASSERT_TRUE(removeImageFile(data, 3));
     EXPECT_TRUE(fs::exists(dir.file("a/b/data/attachments/30.pdf")));
     EXPECT_TRUE(fs::exists(dir.file("payload")));
+}
+
+// Names a person gives files: every one is a name and nothing else. No
+// shell ever reads one, and nothing is written but the stored copy and the
+// file the person chose.
+TEST(Attachments, NamesWithQuotesSemicolonsDashesAndShellCharactersAreOnlyNames) {
+    test::TempDir dir;
+    const std::string data = dir.file("data");
+    fs::create_directories(data);
+    fs::create_directories(dir.file("chosen"));
+    const std::vector<std::string> names{"-rf quote.pdf",       "a;touch MARK;.pdf", "$(touch MARK).pdf",
+                                         "`touch MARK`.txt",    "it's \"odd\".doc",  "x | touch MARK &",
+                                         "two  spaces .pdf",    "..pdf",             "--help"};
+    ULong id = 1;
+    for (const std::string& name : names) {
+        dir.write(name, "content of " + name);
+        const auto stored = storeImageFile(data, image(id, name), dir.file(name));
+        ASSERT_TRUE(stored) << name << ": " << stored.message;
+        EXPECT_TRUE(inside(stored.path, attachmentsFolder(data))) << stored.path;
+        const auto out = extractImageFile(data, id, dir.file("chosen/" + name));
+        ASSERT_TRUE(out) << name << ": " << out.message;
+        EXPECT_EQ(dir.read("chosen/" + name), "content of " + name);
+        ++id;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("MARK")));
+    EXPECT_FALSE(fs::exists("MARK")) << "no shell ran a name";
+    std::map<std::string, int> where;
+    for (auto& e : fs::recursive_directory_iterator(dir.path()))
+        if (e.is_regular_file()) ++where[e.path().parent_path().string()];
+    EXPECT_EQ(where, (std::map<std::string, int>{{dir.path(), static_cast<int>(names.size())},
+                                                 {attachmentsFolder(data), static_cast<int>(names.size())},
+                                                 {dir.file("chosen"), static_cast<int>(names.size())}}));
 }
 
 TEST(Attachments, RefusesWhatCannotBeStored) {

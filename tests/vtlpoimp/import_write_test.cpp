@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "records/database.h"
+#include "records/reconciliation.h"
 
 #include "vtlpoimp/import_fixture.h"
 #include "vtlporec/figures.h"
@@ -101,6 +102,28 @@ TEST_F(ImportWrite, ALineThatCannotBeWrittenLeavesNothingWritten) {
     Systems sys;
     store::Table<Systems>(s.store()).all(0).next(sys);
     EXPECT_EQ(sys.NextPONumber, 5001u);
+}
+
+// A number the counter comes to that an order on file, or a header of the
+// same file, already carries is passed over (found by fuzzing: two orders
+// of one import numbered alike).
+TEST_F(ImportWrite, TheCounterPassesOverNumbersAlreadyCarried) {
+    POMaster onFile;
+    onFile.PONumber = "5001";
+    setReconciled(onFile, 0);
+    put(onFile);
+    ImportBatch b = read(oneFileComma(file("in.txt", "H,101,\"\",,\"\",,,,,0,0,0,0\n"
+                                                     "H,101,\"\",,\"5002\",,,,,0,0,0,0\n"
+                                                     "H,101,\"\",,\"\",,,,,0,0,0,0\n")));
+    WriteResult r;
+    ASSERT_TRUE(writeImport(context(s.store()), b, r));
+    std::vector<std::string> numbers;
+    for (const POMaster& po : orders()) numbers.push_back(po.PONumber.clip());
+    EXPECT_EQ(numbers, (std::vector<std::string>{"5001", "5003", "5002", "5004"}));
+    Systems sys;
+    store::Table<Systems>(s.store()).all(0).next(sys);
+    EXPECT_EQ(sys.NextPONumber, 5005u);
+    expectFiguresAgree();
 }
 
 TEST_F(ImportWrite, TwoImportsAtOnceNeverShareAPONumber) {

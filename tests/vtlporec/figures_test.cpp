@@ -236,3 +236,23 @@ TEST_F(FiguresTest, TheCheckNamesEveryDisagreementInItsOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Lines written by another program whose open amounts add up to more than
+// a committed amount can hold: the check and the rebuild say so and stop,
+// the rebuild writing nothing, where either would have ended the program.
+TEST_F(FiguresTest, LinesThatAddUpBeyondTheFigureAreToldNotWrapped) {
+    addCost("J100", "010100LAB", "12.00");
+    addOrder("1", {job("J100", "010100LAB", 1, 9999999999999.0), job("J100", "010100LAB", 1, 9999999999999.0)},
+             "0.00");
+    rec::CheckResult r;
+    const store::Status checked = rec::checkFigures(s.store(), 6, r);
+    EXPECT_FALSE(checked);
+    EXPECT_NE(checked.message.find("add up to more than a committed amount"), std::string::npos) << checked.message;
+    rec::RebuildResult rebuilt;
+    EXPECT_FALSE(rec::rebuildFigures(s.store(), 6, {}, rebuilt));
+    EXPECT_EQ(committed("J100", "010100LAB"), "12.00");
+}
+
+}  // namespace

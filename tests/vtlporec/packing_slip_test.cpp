@@ -205,6 +205,39 @@ TEST_F(PackingSlipTest, SerialNumbersAreCountedAgainstTheUnitsReceived) {
     EXPECT_EQ(item("SAW").OnHand.toString(), "3.0000");
 }
 
+// The list is the window's until OK stores it with the rest: a cancelled
+// or killed window leaves the numbers on file as they were (the crash test
+// found numbers kept for goods never received). A number taken off the
+// list takes its purchase record along.
+TEST_F(PackingSlipTest, TheSerialListIsStoredByOkAloneAsItWasEdited) {
+    auto f = lineForm(saws);
+    f->setQtyThisPackSlip(Quantity(2));
+    ASSERT_TRUE(f->insertSerial("S-1"));
+    ASSERT_TRUE(f->insertSerial("S-2"));
+    EXPECT_TRUE(serialList(saws).empty()) << "nothing is written while the list is edited";
+    f->cancel();
+    EXPECT_TRUE(serialList(saws).empty());
+
+    auto g = lineForm(saws);
+    g->setQtyThisPackSlip(Quantity(2));
+    ASSERT_TRUE(g->insertSerial("S-1"));
+    ASSERT_TRUE(g->insertSerial("S-2"));
+    ASSERT_TRUE(g->ok());
+    ASSERT_EQ(serialList(saws).size(), 2u);
+
+    auto h = lineForm(saws);
+    EXPECT_EQ(h->serials(), (std::vector<std::string>{"S-1", "S-2"}));
+    ASSERT_TRUE(h->changeSerial(0, "S-1A"));
+    ASSERT_TRUE(h->deleteSerial(1));
+    ASSERT_TRUE(h->insertSerial("S-3"));
+    EXPECT_EQ(serialList(saws)[0].SerialNo.clip(), "S-1");
+    ASSERT_TRUE(h->ok());
+    std::vector<std::string> names;
+    for (const PODetSer& r : serialList(saws)) names.push_back(r.SerialNo.clip());
+    EXPECT_EQ(names, (std::vector<std::string>{"S-1A", "S-3"}));
+    EXPECT_EQ(onePurchasePerSerial(saws).size(), 2u);
+}
+
 TEST_F(PackingSlipTest, MoreSerialNumbersThanUnitsAreRefusedCountingTheEarlierSlips) {
     const ULong line = addLine("Inventory", "SAW", "EA", 12, 150, 12);
     setStored(line, [](PODetail& d) { d.QtyRcvdNotInvoiced = Quantity(4); });

@@ -6,6 +6,7 @@
 
 #include "records/records.h"
 #include "support/test_session.h"
+#include "vtlporec/figures.h"
 #include "vtlpoent/dialogs/confirm_blank_po.h"
 #include "vtlporpt/create_po_print.h"
 #include "vtlporpt/print_blocks.h"
@@ -164,6 +165,10 @@ TEST_F(PrintWorkTest, RenumberingAllAndTheRangeOfNumbers) {
     EXPECT_EQ(order(a).PONumber, "A-1") << "before the range";
     EXPECT_EQ(order(b).PONumber, "7");
     EXPECT_EQ(order(c).PONumber, "8");
+    // The open orders are found under their new numbers (this was missed
+    // until the crash test's check found orders under their old ones).
+    EXPECT_EQ(order(b).SortPONumber, "7");
+    EXPECT_EQ(order(c).SortPONumber, "8");
 }
 
 TEST_F(PrintWorkTest, ABlankUpperPONumberLeavesTheRangeOpenAtTheTop) {
@@ -266,6 +271,11 @@ TEST_F(PrintWorkTest, TheSampleTwiceLeavesSixLines) {
     EXPECT_EQ(mine[0].POAmount.toString(), "10535.00");
     EXPECT_EQ(mine[0].ShipToName, "Salmon Creek Duplexes");
     EXPECT_EQ(s.globals.DecimalVariable, rpt::kSampleMode);
+    // The sample's lines have no order, as meant: the check does not count
+    // them as lines that lost theirs.
+    rec::CheckResult check;
+    ASSERT_TRUE(rec::checkFigures(s.store(), 6, check));
+    EXPECT_TRUE(check.clean()) << check.differences.front().what;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // checks before it writes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "support/scripted_ui_gtest.h"
@@ -140,6 +142,18 @@ TEST_F(EmailSetupTest, OkWritesTheTrimmedValuesAndCancelWritesNothing) {
     EXPECT_TRUE(other.closed());
     EXPECT_FALSE(other.saved());
     EXPECT_EQ(rpt::readEmailSettings(suite::IniFile(dir.file("vtlpo.INI"))).server, "mail.columbiaridge.example");
+}
+
+TEST_F(EmailSetupTest, ThePasswordGoesIntoAFileOnlyItsOwnerCanRead) {
+    dir.write("vtlpo.INI", kFile);
+    ASSERT_EQ(::chmod(dir.file("vtlpo.INI").c_str(), 0644), 0);
+    ASSERT_TRUE(ini.reload());
+    setup.values = sample();
+    ASSERT_TRUE(setup.ok());
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("vtlpo.INI").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_NE(dir.read("vtlpo.INI").find("[POTextCase]"), std::string::npos) << "the rest of the file is kept";
 }
 
 TEST_F(EmailSetupTest, ValuesTheFileCannotHoldOrTheSenderCannotUseAreRefused) {

@@ -193,3 +193,18 @@ TEST_F(StandardFormNumbersTest, ABlankFormPrintsOnePageWithItsNumberOrTheNext) {
     EXPECT_TRUE(has(run.document.pages[0], "NUMBER: 900"));
     EXPECT_EQ(run.pdfFileName, s.folder + "/Purchase Order 900 from Columbia Ridge Builders.pdf");
 }
+
+// The file is named after the order and the company; a slash in either
+// would name a file in another folder, or in none.
+TEST_F(StandardFormNumbersTest, AnOrderOrCompanyWithSlashesNamesAFileInTheDataFolder) {
+    Systems sys;
+    store::Table<Systems> systems(s.store());
+    ASSERT_TRUE(systems.all(Systems::KeySystemID).next(sys));
+    sys.CompanyName = "Smith/Jones ..\\Builders";
+    ASSERT_TRUE(systems.update(sys));
+    s.globals.DecimalVariable = rpt::kBlankFormMode;
+    ent::confirmedBlankPO(s.module) = {"../2024/117", false, true};
+    rpt::CreatePOPrint(*s).run();
+    const auto run = print();
+    EXPECT_EQ(run.pdfFileName, s.folder + "/Purchase Order .._2024_117 from Smith_Jones .._Builders.pdf");
+}

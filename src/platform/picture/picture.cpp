@@ -24,6 +24,20 @@ int readNumber(std::string_view body, std::size_t& i) {
     return v;
 }
 
+// Whether every character is a whole UTF-8 sequence (the bytes of each
+// lead byte's length, continuation bytes only after one).
+bool wholeUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
 }  // namespace
 
 Picture::Picture(std::string_view picture) : text_(picture) {
@@ -66,6 +80,9 @@ void Picture::parseNumber(std::string_view body) {
         const std::size_t close = body.find('~', i + 1);
         if (close == std::string_view::npos) invalid("literal without its closing ~");
         into.assign(body.substr(i + 1, close - i - 1));
+        // Its characters are counted into the width: bytes that are not
+        // UTF-8 would count one way alone and another beside the number.
+        if (!wholeUtf8(into)) invalid("a literal that is not UTF-8 text");
         chars = static_cast<int>(text_detail::codePoints(into));
         i = close + 1;
         return true;

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "platform/store/store.h"
@@ -81,6 +82,36 @@ SqliteBackend::~SqliteBackend() {
     if (db_) sqlite3_close_v2(db_);
 }
 
+namespace {
+
+// "file:/data/vantrel.db?immutable=1", the characters a URI gives a meaning
+// of their own written as escapes.
+std::string unchangingUri(const std::string& path) {
+    std::string name = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static const char* hex = "0123456789ABCDEF";
+            name += '%';
+            name += hex[static_cast<unsigned char>(c) >> 4];
+            name += hex[static_cast<unsigned char>(c) & 15];
+        } else {
+            name += c;
+        }
+    }
+    return name + "?immutable=1";
+}
+
+// Whether the schema can be read: it fails at once on a file that is not a database.
+bool readable(sqlite3* db) {
+    sqlite3_stmt* probe = nullptr;
+    const bool read = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr) == SQLITE_OK &&
+                      sqlite3_step(probe) == SQLITE_ROW;
+    sqlite3_finalize(probe);
+    return read;
+}
+
+}  // namespace
+
 bool SqliteBackend::open(const std::string& path, bool create, bool readOnly, std::string& error) {
     path_ = path;
     struct stat st{};
@@ -99,15 +130,29 @@ bool SqliteBackend::open(const std::string& path, bool create, bool readOnly, st
     // Set before the first read: a program opening the file while others
     // write may have to wait a moment for the shared index of the journal.
     sqlite3_busy_timeout(db_, 5000);
-    // Reading the schema fails at once on a file that is not a database.
-    sqlite3_stmt* probe = nullptr;
-    if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr) != SQLITE_OK ||
-        sqlite3_step(probe) != SQLITE_ROW) {
-        error = path + ": not a database of this system (" + this->error() + ")";
-        sqlite3_finalize(probe);
+    bool read = readable(db_);
+    // On a read-only file system the log's index cannot be made: a file
+    // closed cleanly (no log left to read) is read as the unchanging file
+    // it is there.
+    if (!read && readOnly && (sqlite3_errcode(db_) & 0xFF) == SQLITE_CANTOPEN) {
+        std::error_code none;
+        const auto logSize = std::filesystem::file_size(path + "-wal", none);
+        if (none || logSize == 0) {
+            cache_.clear();
+            sqlite3_close_v2(db_);
+            db_ = nullptr;
+            if (sqlite3_open_v2(unchangingUri(path).c_str(), &db_, flags | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
+                sqlite3_extended_result_codes(db_, 1);
+                sqlite3_busy_timeout(db_, 5000);
+                read = readable(db_);
+            }
+        }
+    }
+    if (!read) {
+        const bool notDatabase = db_ && (sqlite3_errcode(db_) & 0xFF) == SQLITE_NOTADB;
+        error = path + (notDatabase ? ": not a database of this system (" : ": cannot be read (") + this->error() + ")";
         return false;
     }
-    sqlite3_finalize(probe);
     exec("PRAGMA foreign_keys=ON");
     return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/suite/ini_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -154,8 +155,21 @@ std::int64_t IniFile::getInt(const std::string& section, const std::string& entr
     return n;
 }
 
-bool IniFile::set(const std::string& section, const std::string& entry, const std::string& value) {
-    std::lock_guard lock(m_);
+bool IniFile::storableUnlocked(const std::string& section, const std::string& entry, const std::string& value) {
+    auto refuse = [&](const char* why) {
+        lastError_ = (path_.empty() ? std::string("settings") : path_) + ": " + why;
+        return false;
+    };
+    auto breaks = [](std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; };
+    if (breaks(section) || breaks(entry) || breaks(value)) return refuse("a setting cannot hold a line break");
+    if (trimmed(section) != section) return refuse("a section name cannot begin or end with a blank");
+    if (entry.empty() || trimmed(entry) != entry) return refuse("an entry name cannot be blank, nor begin or end with one");
+    if (entry.find('=') != std::string::npos || isComment(entry) || entry.front() == '[')
+        return refuse("an entry name cannot hold \"=\" nor begin with \";\", \"#\" or \"[\"");
+    return true;
+}
+
+void IniFile::setUnlocked(const std::string& section, const std::string& entry, const std::string& value) {
     Line line;
     line.kind = LineKind::Entry;
     line.value = std::string(trimmed(value));
@@ -164,28 +178,42 @@ bool IniFile::set(const std::string& section, const std::string& entry, const st
         Line& old = lines_[static_cast<std::size_t>(at)];
         old.value = line.value;
         old.raw = old.name + "=" + old.value;  // the name keeps the spelling the file had
-    } else {
-        line.name = entry;
-        line.raw = entry + "=" + line.value;
-        long header = section.empty() ? -1 : findSection(section);
-        if (section.empty() || header >= 0) {
-            // After the section's last entry, so comments and blank lines
-            // that close the section stay below it.
-            std::size_t end = sectionEnd(header);
-            std::size_t pos = static_cast<std::size_t>(header + 1);
-            for (std::size_t i = pos; i < end; ++i)
-                if (lines_[i].kind == LineKind::Entry) pos = i + 1;
-            lines_.insert(lines_.begin() + static_cast<long>(pos), std::move(line));
-        } else {
-            if (!lines_.empty() && !trimmed(lines_.back().raw).empty()) lines_.push_back(Line{});
-            Line head;
-            head.kind = LineKind::Section;
-            head.name = section;
-            head.raw = "[" + section + "]";
-            lines_.push_back(std::move(head));
-            lines_.push_back(std::move(line));
-        }
+        return;
     }
+    line.name = entry;
+    line.raw = entry + "=" + line.value;
+    long header = section.empty() ? -1 : findSection(section);
+    if (section.empty() || header >= 0) {
+        // After the section's last entry, so comments and blank lines
+        // that close the section stay below it.
+        std::size_t end = sectionEnd(header);
+        std::size_t pos = static_cast<std::size_t>(header + 1);
+        for (std::size_t i = pos; i < end; ++i)
+            if (lines_[i].kind == LineKind::Entry) pos = i + 1;
+        lines_.insert(lines_.begin() + static_cast<long>(pos), std::move(line));
+    } else {
+        if (!lines_.empty() && !trimmed(lines_.back().raw).empty()) lines_.push_back(Line{});
+        Line head;
+        head.kind = LineKind::Section;
+        head.name = section;
+        head.raw = "[" + section + "]";
+        lines_.push_back(std::move(head));
+        lines_.push_back(std::move(line));
+    }
+}
+
+bool IniFile::set(const std::string& section, const std::string& entry, const std::string& value) {
+    std::lock_guard lock(m_);
+    if (!storableUnlocked(section, entry, value)) return false;
+    setUnlocked(section, entry, value);
+    return !open_ || writeUnlocked(nullptr);
+}
+
+bool IniFile::set(const std::string& section, const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::lock_guard lock(m_);
+    for (const auto& [entry, value] : entries)
+        if (!storableUnlocked(section, entry, value)) return false;
+    for (const auto& [entry, value] : entries) setUnlocked(section, entry, value);
     return !open_ || writeUnlocked(nullptr);
 }
 
@@ -260,8 +288,19 @@ bool IniFile::writeUnlocked(std::string* error) {
     if (path_.empty()) return fail("no settings file is bound");
     static std::atomic<unsigned> serial{0};
     const std::string tmp = path_ + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A secret is never readable by others, not even for the moment
+    // before the file takes its name; any other file keeps its permissions.
+    const bool secret = holdsSecretUnlocked();
+    struct stat old {};
+    const bool existed = ::stat(path_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, secret ? 0600 : 0644);
     if (fd < 0) return fail(std::strerror(errno));
+    if (secret ? ::fchmod(fd, 0600) != 0 : existed && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        std::string why = std::strerror(errno);
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        return fail(why);
+    }
     const std::string content = textUnlocked();
     std::size_t done = 0;
     while (done < content.size()) {
@@ -289,6 +328,12 @@ bool IniFile::writeUnlocked(std::string* error) {
     }
     lastError_.clear();
     return true;
+}
+
+bool IniFile::holdsSecretUnlocked() const {
+    for (const Line& l : lines_)
+        if (l.kind == LineKind::Entry && lowered(l.name).find("password") != std::string::npos) return true;
+    return false;
 }
 
 bool IniFile::save(std::string* error) {

@@ -9,11 +9,17 @@
 // to a temporary file in the same folder which then replaces the file, so a
 // crash never leaves half a settings file.
 //
+// A file that holds a secret (an entry whose name contains "password": the
+// mail account's, a database's) is written readable by its owner only; any
+// other file keeps the permissions it had. Secrets never appear in an error
+// text: errors name the file and the problem, never a value.
+//
 // Shared by every window of the module, so every call locks.
 #include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vtl::suite {
@@ -42,8 +48,14 @@ public:
     std::int64_t getInt(const std::string& section, const std::string& entry, std::int64_t fallback) const;
 
     // Set and remove write the file at once when one is bound; false when
-    // that write failed (the value is kept in memory all the same).
+    // that write failed (the value is kept in memory all the same). A name
+    // or value the file could not give back as it was given (a line break,
+    // an entry name with "=" or blanks around it, or one that would read as
+    // a comment or a section) is refused: false, and nothing changes.
     bool set(const std::string& section, const std::string& entry, const std::string& value);
+    // Several entries of one section set at once and written in one go, so
+    // a killed program leaves all of them or none.
+    bool set(const std::string& section, const std::vector<std::pair<std::string, std::string>>& entries);
     bool setInt(const std::string& section, const std::string& entry, std::int64_t value);
     bool remove(const std::string& section, const std::string& entry);
     bool removeSection(const std::string& section);
@@ -76,6 +88,11 @@ private:
     // One past the last line of the section that starts at `header`.
     std::size_t sectionEnd(long header) const;
     bool parseUnlocked(const std::string& content);
+    // Whether the entry can be written so that it reads back the same; the
+    // reason in lastError_ when not.
+    bool storableUnlocked(const std::string& section, const std::string& entry, const std::string& value);
+    void setUnlocked(const std::string& section, const std::string& entry, const std::string& value);
+    bool holdsSecretUnlocked() const;
     bool readUnlocked();
     bool writeUnlocked(std::string* error);
     std::string textUnlocked() const;

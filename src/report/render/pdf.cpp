@@ -36,14 +36,21 @@ public:
 
 protected:
     qint64 writeData(const char* data, qint64 len) override {
+        errno = 0;
         const qint64 written = QFile::writeData(data, len);
+        const int why = errno;
         if (written == len) return written;
         // A write cut short sets no error of the file's own, only errno;
-        // the next write, refused outright, says the same as the file's error.
-        if (error() != QFileDevice::NoError)
+        // the next write, refused outright, says the same as the file's
+        // error, whose text is at times only "Unknown error": the system's
+        // word for it ("File too large", "No space left on device") is
+        // clearer.
+        if (why != 0)
+            fail(std::strerror(why));
+        else if (error() != QFileDevice::NoError)
             fail(errorString().toStdString());
         else if (shortWrite_.empty())
-            shortWrite_ = std::strerror(errno);
+            shortWrite_ = "the disk took less than was written";
         return written;
     }
 
@@ -118,7 +125,8 @@ Outcome writeFile(CheckedFile& file, const report::Document& doc, int first, int
         }
         if (file.failure().empty()) writer.finish();
     }
-    if (!file.flush()) file.fail(file.errorString().toStdString());
+    errno = 0;
+    if (!file.flush()) file.fail(errno != 0 ? std::strerror(errno) : file.errorString().toStdString());
     // On the disk before it takes the final name, so a crash leaves no empty file there.
     if (file.failure().empty() && ::fsync(file.handle()) != 0) file.fail(std::strerror(errno));
     file.close();

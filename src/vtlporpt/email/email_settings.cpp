@@ -55,13 +55,14 @@ EmailSettings readEmailSettings(const suite::IniFile& ini) {
 }
 
 bool writeEmailSettings(suite::IniFile& ini, const EmailSettings& s, std::string* error) {
-    // Each set writes the file when one is bound: the last answer tells.
-    bool ok = ini.set(kEmailSection, kServer, s.server);
-    ok = ini.set(kEmailSection, kPort, s.port > 0 ? std::to_string(s.port) : std::string()) && ok;
-    ok = ini.set(kEmailSection, kSecurity, securityName(s.security)) && ok;
-    ok = ini.set(kEmailSection, kUser, s.user) && ok;
-    ok = ini.set(kEmailSection, kPassword, s.password) && ok;
-    ok = ini.set(kEmailSection, kFrom, s.from) && ok;
+    // One write for the whole section: a killed program never leaves a new
+    // server beside the old account's password.
+    const bool ok = ini.set(kEmailSection, {{kServer, s.server},
+                                            {kPort, s.port > 0 ? std::to_string(s.port) : std::string()},
+                                            {kSecurity, securityName(s.security)},
+                                            {kUser, s.user},
+                                            {kPassword, s.password},
+                                            {kFrom, s.from}});
     if (!ok && error) *error = ini.lastError();
     return ok;
 }

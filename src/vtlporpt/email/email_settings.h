@@ -12,7 +12,8 @@
 //   From=Cascade Builders <orders@example.com>
 //
 // The password is read and written here and handed to the sender; it is
-// never put into a message, an error text or a log.
+// never put into a message, an error text or a log, and the file that holds
+// it is written readable by its owner only (suite::IniFile).
 #include <string>
 
 #include "platform/suite/ini_file.h"
