@@ -4,7 +4,9 @@
 //   a page of 50 rows at the middle and at the end of the PO-number order
 //   Tag all, and deleting 1,000 tagged orders with their postings
 // The packing-slip pass is compared with one plain SQL statement doing the
-// same reading in the same run.
+// same reading in the same run, through sqlite3 or, with --backend
+// postgresql, libpq.
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -103,13 +105,36 @@ double sqlBaseline(const std::string& path, long& rows) {
     return t;
 }
 
+double pgBaseline(const std::string& address, long& rows) {
+    PGconn* c = PQconnectdb(address.c_str());
+    if (PQstatus(c) != CONNECTION_OK) std::abort();
+    bench::Stopwatch w;
+    rows = 0;
+    std::int64_t sum = 0;
+    PGresult* r = PQexec(c, "SELECT \"POID\" FROM \"POMaster\" WHERE \"Reconciled\" = 1 AND \"RecTF\" = 1");
+    rows += PQntuples(r);
+    PQclear(r);
+    r = PQexec(c,
+               "SELECT d.\"POID\", d.\"QtyOrdered\", d.\"QtyRcvdNotInvoiced\" FROM \"PODetail\" d JOIN \"POMaster\" m "
+               "ON m.\"POID\" = d.\"POID\" WHERE d.\"QtyRcvdNotInvoiced\" <> 0 AND m.\"Reconciled\" = 0");
+    for (int i = 0; i < PQntuples(r); ++i) sum += std::atoll(PQgetvalue(r, i, 2));
+    rows += PQntuples(r);
+    PQclear(r);
+    const double t = w.seconds();
+    PQfinish(c);
+    if (sum < 0) std::abort();
+    return t;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const double scale = bench::scaleFrom(argc, argv);
     const int orders = static_cast<int>(100000 * scale);
+    const bool server = bench::onServer(argc, argv);
     const std::string dir = bench::scratchFolder("browse");
-    auto db = createDataFolder(dir);
+    const std::string address = bench::serverDatabase(server, "bench_browse");
+    auto db = createDataFolder(dir, address);
     if (!db) {
         std::fprintf(stderr, "%s\n", db.error.c_str());
         return 1;
@@ -129,7 +154,8 @@ int main(int argc, char** argv) {
     Session session{*db.store, ui, globals, errors, settings, clock, procedures, views, dir, dir, module};
 
     long baselineRows = 0;
-    const double baseline = sqlBaseline(databasePath(dir), baselineRows);
+    const double baseline =
+        server ? pgBaseline(address, baselineRows) : sqlBaseline(databasePath(dir), baselineRows);
 
     ent::BrowsePOMaster browse(session);
     bench::Stopwatch openWatch;
@@ -175,6 +201,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    bench::figure("backend", server ? 2 : 1, server ? "(postgresql)" : "(sqlite)");
     bench::figure("orders", orders, "orders");
     bench::figure("open_rows_listed", static_cast<double>(before), "rows");
     bench::figure("open_with_first_page", opened * 1000, "ms");

@@ -169,8 +169,8 @@ int main(int argc, char** argv) {
     vtl::bench::Stopwatch textClock;
     int rc = cli::run({"listing", "--data", data, "--limit", "1", "--text", text}, out, err, false);
     const double textSeconds = textClock.seconds();
-    const int pages = vtl::bench::pagesSaid(out.str());
-    if (rc != 0 || pages < 1 || !std::filesystem::exists(text)) {
+    // "wrote FILE (N lines)": a line for each order and each of its lines at least.
+    if (rc != 0 || vtl::bench::pagesSaid(out.str()) < orders * 11 || !std::filesystem::exists(text)) {
         std::fprintf(stderr, "the listing wrote no text image: %s%s\n", out.str().c_str(), err.str().c_str());
         return 1;
     }
@@ -180,7 +180,8 @@ int main(int argc, char** argv) {
     vtl::bench::Stopwatch pdfClock;
     rc = cli::run({"listing", "--data", data, "--limit", "1", "--pdf", pdf}, pout, perr, false);
     const double pdfSeconds = pdfClock.seconds();
-    if (rc != 0 || vtl::bench::pagesSaid(pout.str()) != pages) {
+    const int pages = vtl::bench::pagesSaid(pout.str());
+    if (rc != 0 || pages < 1) {
         std::fprintf(stderr, "the listing wrote no PDF of its pages: %s%s\n", pout.str().c_str(), perr.str().c_str());
         return 1;
     }

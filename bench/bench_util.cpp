@@ -5,6 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/store/postgres.h"
+
 namespace vtl::bench {
 
 double scaleFrom(int argc, char** argv) {
@@ -21,6 +23,24 @@ bool target(const std::string& name, double measured, double limit) {
     const bool met = measured <= limit;
     std::printf("TARGET %s %.3f <= %.3f %s\n", name.c_str(), measured, limit, met ? "MET" : "MISSED");
     return met;
+}
+
+bool onServer(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--backend") == 0) return std::strcmp(argv[i + 1], "postgresql") == 0;
+    return false;
+}
+
+std::string serverDatabase(bool server, const std::string& name) {
+    if (!server) return {};
+    const char* address = std::getenv("VTL_BENCH_PG");
+    if (!address || !*address) {
+        std::fprintf(stderr, "--backend postgresql needs VTL_BENCH_PG (scripts/bench starts a server)\n");
+        std::exit(2);
+    }
+    std::string error;
+    store::dropDatabase(address, name, error);
+    return store::withDatabase(address, name);
 }
 
 std::string scratchFolder(const std::string& name) {

@@ -27,4 +27,11 @@ bool target(const std::string& name, double measured, double limit);
 // A fresh scratch folder under the system's temporary folder.
 std::string scratchFolder(const std::string& name);
 
+// The store a benchmark runs on: "--backend postgresql" puts its company on
+// the server at VTL_BENCH_PG (scripts/bench starts a private one), else an
+// SQLite file in its folder.
+bool onServer(int argc, char** argv);
+// The server address of a new, empty database named `name` ("" on SQLite).
+std::string serverDatabase(bool server, const std::string& name);
+
 }  // namespace vtl::bench

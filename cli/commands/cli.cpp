@@ -13,7 +13,12 @@ namespace vtl::cli {
 namespace {
 
 const char* kUsage =
-    "usage: vtlpo init --data DIR [--demo]     create a data folder (empty, or with the demo company)\n"
+    "usage: vtlpo init --data DIR [--demo] [--server postgresql://...]\n"
+    "                                          create a data folder (empty, or with the demo company),\n"
+    "                                          its company in a file there or on a PostgreSQL server\n"
+    "       vtlpo migrate --from DIR --to DIR2 [--server postgresql://...]\n"
+    "                                          copy the company of DIR to DIR2 (made when missing),\n"
+    "                                          checking counts and sums before committing\n"
     "       vtlpo dump FILE --data DIR         print one record file as CSV\n"
     "       vtlpo summary --data DIR           print what a data folder holds\n"
     "       vtlpo check --data DIR             list where committed costs, on-order quantities and\n"
@@ -31,6 +36,7 @@ struct Parsed {
     std::string command;
     std::vector<std::string> positional;
     std::string data;
+    std::string server, from, to;
     bool demo = false;
     bool onOrder = false;
     std::string problem;
@@ -46,6 +52,12 @@ Parsed parse(const std::vector<std::string>& args) {
                 return p;
             }
             p.data = args[++i];
+        } else if (a == "--server" || a == "--from" || a == "--to") {
+            if (i + 1 >= args.size()) {
+                p.problem = a + " needs a value";
+                return p;
+            }
+            (a == "--server" ? p.server : a == "--from" ? p.from : p.to) = args[++i];
         } else if (a == "--demo") {
             p.demo = true;
         } else if (a == "--on-order") {
@@ -72,7 +84,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return listingCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, terminal);
     // The command is the first word that is not an option or the data folder.
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--data") {
+        if (args[i] == "--data" || args[i] == "--server" || args[i] == "--from" || args[i] == "--to") {
             ++i;
             continue;
         }
@@ -91,11 +103,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         (p.command.empty() ? err : out) << kUsage << kPrintUsage << kListingUsage;
         return p.command.empty() ? 2 : 0;
     }
+    if (p.command == "migrate" && p.positional.empty() && p.data.empty()) {
+        if (p.from.empty() || p.to.empty()) {
+            err << "vtlpo: migrate needs --from DIR and --to DIR\n" << kUsage;
+            return 2;
+        }
+        return migrateCommand(p.from, p.to, p.server, out, err);
+    }
     if (p.data.empty()) {
         err << "vtlpo: " << p.command << " needs --data DIR\n" << kUsage;
         return 2;
     }
-    if (p.command == "init" && p.positional.empty()) return initCommand(p.data, p.demo, out, err);
+    if (p.command == "init" && p.positional.empty()) return initCommand(p.data, p.demo, p.server, out, err);
     if (p.command == "dump" && p.positional.size() == 1) return dumpCommand(p.positional[0], p.data, out, err);
     if (p.command == "summary" && p.positional.empty()) {
         auto db = openDataFolder(p.data, true);

@@ -1,7 +1,9 @@
 #include "commands/listing.h"
 
 #include <charconv>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "commands/batch_report.h"
@@ -65,6 +67,15 @@ ListingArgs parseArgs(const std::vector<std::string>& args) {
     return p;
 }
 
+std::size_t linesIn(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::size_t lines = 0;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        lines += static_cast<std::size_t>(std::count(buffer, buffer + in.gcount(), '\n'));
+    return lines;
+}
+
 // The batch person: "Export This Report" is answered with the --text file.
 class ListingUi : public BatchUi {
 public:
@@ -110,30 +121,36 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
     Session s = module.session(*db.store, ui, clock, folder, "");
     rpt::registerReportProcedures(s.procedures);
     render::registerReportDevices(s.views);
-    // The preview: its pages are kept, and for a text file the person's
-    // answer is "Export This Report".
+    s.globals.UserID = a.user;
+    s.globals.PrintPreview = 1;
+    s.globals.ReportFilter = std::to_string(a.limit);
+
+    int rc = 0;
+    if (!textPath.empty()) {
+        // Only the text image: the export routine writes it to the --text file.
+        if (!rpt::exportListing(s)) {
+            if (ui.told().empty()) err << "vtlpo: nothing was listed\n";
+            rc = 1;
+        } else {
+            out << "wrote " << textPath << " (" << linesIn(textPath) << " lines)\n";
+        }
+        module.kill();
+        return rc;
+    }
+
+    // The preview: its pages are kept for the PDF file.
     report::Document pages;
     std::size_t shown = 0;
     s.views.set<report::ReportPreview>([&](report::ReportPreview& p) {
         shown = p.document().pages.size();
-        if (!textPath.empty()) {
-            p.press(0);
-        } else {
-            pages = p.document();
-            p.close();
-        }
+        pages = p.document();
+        p.close();
     });
-    s.globals.UserID = a.user;
-    s.globals.PrintPreview = 1;
-    s.globals.ReportFilter = std::to_string(a.limit);
-    if (!textPath.empty()) std::filesystem::remove(textPath, ec);
     s.call(rpt::kListingProcedure);
-
-    int rc = 0;
     if (shown == 0) {
         if (ui.told().empty()) err << "vtlpo: nothing was listed\n";
         rc = 1;
-    } else if (!a.pdf.empty()) {
+    } else {
         rpt::ReportRun output(s, pages.title);
         const std::vector<std::string> files = output.writePdf(pages, a.pdf, false);
         if (files.empty()) {
@@ -141,10 +158,6 @@ int listingCommand(const std::vector<std::string>& args, std::ostream& out, std:
         } else {
             out << wroteLine(files.front(), pages.pages.size()) << "\n";
         }
-    } else if (!std::filesystem::exists(textPath)) {
-        rc = 1;
-    } else {
-        out << wroteLine(textPath, shown) << "\n";
     }
     module.kill();
     return rc;

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/store/backend.h"
+#include "platform/suite/ini_file.h"
+#include "platform/suite/settings_files.h"
 #include "records/records.h"
 #include "records/schema.h"
 
@@ -46,7 +49,21 @@ const store::Schema& databaseSchema() {
     return schema;
 }
 
-std::string databasePath(const std::string& folder) { return (fs::path(folder) / kDatabaseFile).string(); }
+std::string serverOf(const std::string& folder) {
+    std::error_code ec;
+    const std::string ini = suite::moduleIniPath(folder);
+    if (!fs::exists(ini, ec)) return {};
+    suite::IniFile settings(ini);
+    std::string server = settings.get(kDatabaseSection, kServerEntry, "");
+    while (!server.empty() && (server.back() == ' ' || server.back() == '\r')) server.pop_back();
+    return server;
+}
+
+std::string databasePath(const std::string& folder) {
+    const std::string server = serverOf(folder);
+    if (!server.empty()) return store::withoutPassword(server);
+    return (fs::path(folder) / kDatabaseFile).string();
+}
 
 OpenResult openDataFolder(const std::string& folder, bool readOnly) {
     OpenResult r;
@@ -57,6 +74,10 @@ OpenResult openDataFolder(const std::string& folder, bool readOnly) {
     }
     if (!fs::is_directory(folder, ec)) {
         r.error = folder + ": not a folder";
+        return r;
+    }
+    if (const std::string server = serverOf(folder); !server.empty()) {
+        r.store = store::Store::open(server, databaseSchema(), {false, readOnly}, r.error);
         return r;
     }
     const std::string db = databasePath(folder);
@@ -76,16 +97,25 @@ OpenResult openDataFolder(const std::string& folder, bool readOnly) {
     return r;
 }
 
-OpenResult createDataFolder(const std::string& folder) {
+OpenResult createDataFolder(const std::string& folder, const std::string& server) {
     OpenResult r;
     std::error_code ec;
-    const std::string db = databasePath(folder);
+    const std::string db = (fs::path(folder) / kDatabaseFile).string();
     if (fs::exists(folder, ec) && !fs::is_directory(folder, ec)) {
         r.error = folder + ": not a folder";
         return r;
     }
     if (fs::exists(db, ec)) {
         r.error = db + ": a database is already there; it is left as it is";
+        return r;
+    }
+    if (const std::string named = serverOf(folder); !named.empty()) {
+        r.error = folder + ": the folder already names a server (" + store::withoutPassword(named) +
+                  "); it is left as it is";
+        return r;
+    }
+    if (!server.empty() && !store::isServerAddress(server)) {
+        r.error = store::withoutPassword(server) + ": not a server address (postgresql://...)";
         return r;
     }
     const bool made = !fs::exists(folder, ec);
@@ -95,6 +125,19 @@ OpenResult createDataFolder(const std::string& folder) {
     }
     if (!writable(folder)) {
         r.error = folder + ": the data folder is read-only";
+        return r;
+    }
+    if (!server.empty()) {
+        r.store = store::Store::open(server, databaseSchema(), {true, false, true}, r.error);
+        if (r.store) {
+            // The folder names its server only once the schema is there.
+            suite::IniFile settings(suite::moduleIniPath(folder));
+            if (!settings.set(kDatabaseSection, kServerEntry, server)) {
+                r.store.reset();
+                r.error = suite::moduleIniPath(folder) + ": cannot record the server (" + settings.lastError() + ")";
+            }
+        }
+        if (!r.store && made) fs::remove_all(folder, ec);
         return r;
     }
     r.store = store::Store::open(db, databaseSchema(), {true, false}, r.error);

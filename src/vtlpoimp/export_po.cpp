@@ -316,7 +316,7 @@ bool exportOrders(store::Store& store, const std::vector<ULong>& poids, const st
             // tool): both files are read once, side by side, instead of
             // one look-up per order.
             if (!streamOrders(store, poids, put, result)) {
-                say(store.connection().error() + " Adding Export");
+                say(store.lastError() + " Adding Export");
                 failed = true;
             }
         } else

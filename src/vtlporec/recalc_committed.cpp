@@ -1,9 +1,12 @@
 #include "vtlporec/recalc_committed.h"
 
 #include "platform/suite/error_object.h"
+#include "siblings/services/help_topic.h"
 #include "vtlporec/figures.h"
 
 namespace vtl::rec {
+
+void RecalcCommitted::help() { services::openHelp(s_, kHelpTopic); }
 
 void RecalcCommitted::proceed(const std::function<void(int)>& progress) {
     store::Status s;

@@ -20,7 +20,10 @@ public:
     static constexpr const char* kText =
         "This procedure will recalculate all committed costs to open jobs from currently open Purchase Orders.";
 
+    static constexpr const char* kHelpTopic = "html/PO_Reconcile_Purchase_Orders.htm#recalc";
+
     explicit RecalcCommitted(Session& s) : s_(s) {}
+    void help();
 
     // Runs the rebuild; `progress` gets the percentage done (0..100) as it
     // grows. A failure is reported and changes nothing.

@@ -3,11 +3,14 @@
 #include <cmath>
 
 #include "platform/suite/error_object.h"
+#include "siblings/services/help_topic.h"
 #include "siblings/lookups/lookups.h"
 #include "records/running_figures.h"
 #include "vtlpoent/posting.h"
 
 namespace vtl::rec {
+
+void ReconcilePODetail::help() { services::openHelp(s_, kHelpTopic); }
 namespace {
 
 // Quantities of a packing slip are taken to 2 decimals.

@@ -22,7 +22,10 @@ public:
     static constexpr const char* kTitle = "Reconciling Purchase Order Detail";
     static constexpr const char* kViewTitle = "View Record";
 
+    static constexpr const char* kHelpTopic = "html/PO_Reconcile_Purchase_Orders.htm#line";
+
     explicit ReconcilePODetail(Session& s) : s_(s) {}
+    void help();
 
     // False (answer Cancelled) for a refused request or a missing line.
     bool open();

@@ -2,11 +2,14 @@
 
 #include "platform/picture/picture.h"
 #include "platform/suite/error_object.h"
+#include "siblings/services/help_topic.h"
 #include "siblings/services/send_to.h"
 #include "vtlpoent/call_out.h"
 #include "vtlpoent/posting.h"
 
 namespace vtl::rec {
+
+void UpdatePOReconcile::help() { services::openHelp(s_, kHelpTopic); }
 namespace {
 
 // The lines of "&More", "|" between them: name, address, the second

@@ -26,8 +26,10 @@ class UpdatePOReconcile {
 public:
     static constexpr const char* kTitle = "Reconciling a Purchase Order";
     static constexpr const char* kViewTitle = "View Record";
+    static constexpr const char* kHelpTopic = "html/PO_Reconcile_Purchase_Orders.htm#slip";
 
     explicit UpdatePOReconcile(Session& s) : s_(s) {}
+    void help();
 
     // False when the order does not exist.
     bool open();

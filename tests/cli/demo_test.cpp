@@ -382,7 +382,7 @@ TEST_P(DemoLoadRefused, ReturnsTheStoreErrorAndLeavesTheDatabaseEmpty) {
     test::TempDir dir;
     auto db = createDataFolder(dir.path() + "/demo");
     ASSERT_TRUE(db) << db.error;
-    ASSERT_TRUE(db.store->connection().exec(std::string("CREATE TRIGGER refuse BEFORE ") + w.event + " ON " +
+    ASSERT_TRUE(db.store->exec(std::string("CREATE TRIGGER refuse BEFORE ") + w.event + " ON " +
                                             w.file + " BEGIN SELECT RAISE(ABORT, 'disk is full'); END"));
     std::string error;
     EXPECT_FALSE(demo::load(*db.store, error));

@@ -152,8 +152,8 @@ TEST_F(FullDisk, AnExportThatCannotBeWrittenLeavesTheOldFileAsItWas) {
 TEST_F(FullDisk, ARebuildThatCannotBeWrittenChangesNothing) {
     {
         auto db = openDataFolder(data);
-        ASSERT_TRUE(db.store->connection().exec("UPDATE POMaster SET QuantityReconciled = 7"));
-        ASSERT_TRUE(db.store->connection().exec("UPDATE JCCost SET Committed = Committed + 100"));
+        ASSERT_TRUE(db.store->exec("UPDATE POMaster SET QuantityReconciled = 7"));
+        ASSERT_TRUE(db.store->exec("UPDATE JCCost SET Committed = Committed + 100"));
     }
     const CliResult r = runLimited(vtlpoProgram(), {"recalc", "--data", data, "--on-order"}, 64 * 1024, dir);
     EXPECT_EQ(r.code, 1);

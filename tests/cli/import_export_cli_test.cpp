@@ -51,7 +51,7 @@ TEST(ImportExportCli, TheDemoCompanyComesBackWhole) {
     {
         // The copy's own orders go, so their numbers are free again.
         auto db = openDataFolder(to);
-        ASSERT_TRUE(db.store->connection().exec("DELETE FROM PODetail; DELETE FROM POMaster; UPDATE JCCost SET Committed = 0; "
+        ASSERT_TRUE(db.store->exec("DELETE FROM PODetail; DELETE FROM POMaster; UPDATE JCCost SET Committed = 0; "
                                                 "UPDATE INMaster SET OnOrder = 0"));
     }
     Result ex = vtlpo({"export", "--data", from, "--all", file});

@@ -98,7 +98,7 @@ TEST_F(ListingCommand, WrongArgumentsAndUnknownFormatsGetOneLineAndWriteNothing)
 TEST_F(ListingCommand, ALimitSetThatChoosesNothingSaysWhyAndWritesNoFile) {
     {
         auto db = openDataFolder(data);
-        ASSERT_TRUE(db.store->connection().exec("UPDATE POLimits SET SelectedVendors = 1, VendorFrom = 99999990 "
+        ASSERT_TRUE(db.store->exec("UPDATE POLimits SET SelectedVendors = 1, VendorFrom = 99999990 "
                                                 "WHERE LimitID = 1"));
     }
     const std::string out = dir.file("none.txt");

@@ -22,9 +22,9 @@ namespace {
 
 void refuseWrites(store::Store& store, const std::string& file) {
     for (const char* op : {"INSERT", "UPDATE", "DELETE"})
-        ASSERT_TRUE(store.connection().exec("CREATE TRIGGER \"refuse_" + std::string(op) + "\" BEFORE " + op +
+        ASSERT_TRUE(store.exec("CREATE TRIGGER \"refuse_" + std::string(op) + "\" BEFORE " + op +
                                             " ON \"" + file + "\" BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"))
-            << store.connection().error();
+            << store.lastError();
 }
 
 TEST(FailedWrites, AnOperationWhoseWriteIsRefusedChangesNothingAndSaysSo) {

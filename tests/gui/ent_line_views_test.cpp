@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "gui/ent/line/line_charge_fields.h"
@@ -382,6 +383,17 @@ TEST_F(LineViewTest, ShipToDialogHandsBackWhatWasTypedCutToTheFields) {
     POMaster after;
     d.applyTo(after);
     EXPECT_EQ(after.ShipToCity, "Tacoma");
+}
+
+TEST_F(LineViewTest, F1InTheShipToDialogOpensItsHelpAndLeavesTheDialogOpen) {
+    ent::EnterShipToAddress d;
+    int helped = 0;
+    d.help = [&] { ++helped; };
+    gui::EnterShipToAddressView w(d);
+    for (QShortcut* sc : w.findChildren<QShortcut*>())
+        if (sc->key() == QKeySequence(QKeySequence::HelpContents)) emit sc->activated();
+    EXPECT_EQ(helped, 1);
+    EXPECT_FALSE(d.proceed);
 }
 
 TEST_F(LineViewTest, ShipToCancelHandsNothingBackThroughTheRegisteredView) {

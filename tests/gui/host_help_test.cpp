@@ -62,7 +62,7 @@ TEST(HelpPages, LinksBetweenPagesLeadSomewhereAndNoPageRunsScripts) {
 TEST(HelpPages, EveryTopicNamedInTheSourcesIsShipped) {
     // Every "html/....htm" the windows, procedures and reports name.
     const fs::path src = htmlFolder().parent_path() / "src";
-    const std::regex topic("\"html[/\\\\]+([A-Za-z0-9_][A-Za-z0-9_.-]*\\.htm)");
+    const std::regex topic("\"html[/\\\\]+([A-Za-z0-9_][A-Za-z0-9_.-]*\\.htm)(#[A-Za-z0-9_-]+)?");
     int named = 0;
     for (const auto& entry : fs::recursive_directory_iterator(src)) {
         const auto ext = entry.path().extension();
@@ -73,7 +73,16 @@ TEST(HelpPages, EveryTopicNamedInTheSourcesIsShipped) {
         const std::string code = text.str();
         for (std::sregex_iterator m(code.begin(), code.end(), topic), end; m != end; ++m) {
             ++named;
-            EXPECT_TRUE(fs::is_regular_file(htmlFolder() / (*m)[1].str())) << entry.path() << " names " << (*m)[1];
+            const fs::path page = htmlFolder() / (*m)[1].str();
+            EXPECT_TRUE(fs::is_regular_file(page)) << entry.path() << " names " << (*m)[1];
+            // A section named after the page is a heading of it.
+            if ((*m)[2].matched) {
+                std::ifstream html(page);
+                std::stringstream pageText;
+                pageText << html.rdbuf();
+                const std::string id = "id=\"" + (*m)[2].str().substr(1) + "\"";
+                EXPECT_NE(pageText.str().find(id), std::string::npos) << entry.path() << " names " << (*m)[0];
+            }
         }
     }
     EXPECT_GE(named, 15);

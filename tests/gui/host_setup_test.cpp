@@ -259,7 +259,7 @@ TEST_F(SetupWindowTest, ARepeatedKeyIsCaughtBeforeTheStoreRefusesIt) {
 }
 
 TEST_F(SetupWindowTest, AFailedWriteIsShownAndNothingOfTheRecordIsKept) {
-    ASSERT_TRUE(store().connection().exec(
+    ASSERT_TRUE(store().exec(
         "CREATE TRIGGER contacts_locked BEFORE INSERT ON Contact "
         "BEGIN SELECT RAISE(ABORT, 'contacts are locked'); END"));
     MaintenanceWindow w(catalog_.vendors(), session_, runner());

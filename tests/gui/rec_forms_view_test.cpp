@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QToolButton>
 
@@ -326,3 +327,33 @@ TEST_F(ReconcileFormsViewTest, F2InTheLocationOpensItsLookupAndAViewedLineIsRead
 }
 
 }  // namespace
+
+TEST_F(ReconcileFormsViewTest, HelpAndF1OpenEachFormsOwnSection) {
+    // No help pages in the test's installation: the topic each form opens is named.
+    const auto expectHelp = [&] {
+        s.ui.expectAsk("The help page for this window is not installed.|" + s.dir.path() +
+                           "/html/PO_Reconcile_Purchase_Orders.htm",
+                       "Help", "&OK", ui::Icon::Information);
+    };
+    const auto pressF1 = [](QWidget& w) {
+        for (QShortcut* sc : w.findChildren<QShortcut*>())
+            if (sc->key() == QKeySequence(QKeySequence::HelpContents)) emit sc->activated();
+    };
+    auto form = orderForm();
+    gui::UpdatePOReconcileView order(*form);
+    expectHelp();
+    order.helpButton()->click();
+    expectHelp();
+    pressF1(order);
+    EXPECT_FALSE(form->closed());
+    order.reject();
+
+    auto line = lineForm(tools);
+    gui::ReconcilePODetailView lineView(*line);
+    expectHelp();
+    lineView.helpButton()->click();
+    expectHelp();
+    pressF1(lineView);
+    EXPECT_FALSE(line->done());
+    lineView.reject();
+}

@@ -22,6 +22,23 @@ TEST(Decimal, FromDoubleRoundsHalfAwayFromZeroForBothSigns) {
     EXPECT_EQ(Quantity::fromDouble(-1.23455).raw(), -12346);
 }
 
+// Values that are whole at the scale take a short way; halves and values with
+// more places than the scale must still round as the long way does.
+TEST(Decimal, FromDoubleAgreesOnWholeValuesAndHalvesAcrossMagnitudes) {
+    std::uint64_t seed = 12345;
+    auto next = [&] { return seed = seed * 6364136223846793005ull + 1442695040888963407ull; };
+    for (int i = 0; i < 20000; ++i) {
+        const std::int64_t cents = static_cast<std::int64_t>(next() >> 20) % 2000000000000ll - 1000000000000ll;
+        const double v = static_cast<double>(cents) / 100;
+        ASSERT_EQ(Money::fromDouble(v).raw(), cents) << v;
+        ASSERT_EQ(Quantity::fromDouble(v).raw(), cents * 100) << v;
+        // Half a cent beyond: away from zero, whatever the magnitude.
+        const std::int64_t small = cents % 100000000;
+        const double half = (static_cast<double>(small) + (small < 0 ? -0.5 : 0.5)) / 100;
+        ASSERT_EQ(Money::fromDouble(half).raw(), small + (small < 0 ? -1 : 1)) << half;
+    }
+}
+
 TEST(Decimal, RescaleRoundsOnceHalfAwayFromZero) {
     struct Case { std::int64_t quantityRaw; std::int64_t moneyRaw; };
     const Case cases[] = {

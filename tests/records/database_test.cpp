@@ -56,7 +56,7 @@ TEST(DataFolder, ANewerDatabaseIsRefusedUntouched) {
     {
         auto db = createDataFolder(dir.path());
         ASSERT_TRUE(db);
-        ASSERT_TRUE(db.store->connection().exec("PRAGMA user_version = 77"));
+        ASSERT_TRUE(db.store->exec("PRAGMA user_version = 77"));
     }
     const auto before = fs::last_write_time(databasePath(dir.path()));
     auto db = openDataFolder(dir.path());

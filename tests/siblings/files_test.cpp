@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/store/sqlite.h"
+
 #include <filesystem>
 #include <map>
 
@@ -188,7 +190,7 @@ TEST(UserActivityLog, IsWrittenOnlyAtLevelTwo) {
 TEST(UserActivityLog, AFailedWriteIsReported) {
     test::TestSession t;
     t.globals.LogUserActivity = 2;
-    ASSERT_EQ(sqlite3_exec(t.store().connection().handle(),
+    ASSERT_EQ(sqlite3_exec(store::sqliteHandle(t.store()),
                            "CREATE TRIGGER no_log BEFORE INSERT ON UserLog BEGIN SELECT RAISE(ABORT, 'log is full'); END",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);

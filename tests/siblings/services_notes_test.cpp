@@ -3,6 +3,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/store/sqlite.h"
+
 #include "siblings/services/services.h"
 #include "support/test_session.h"
 
@@ -82,7 +84,7 @@ TEST(UpdateNotes, AFailedWriteIsReportedAndTheListStays) {
     test::TestSession t;
     UpdateNotes notes(*t, "POMaster", "7");
     ASSERT_TRUE(notes.insert({Date(), "", "first"}));
-    ASSERT_EQ(sqlite3_exec(t.store().connection().handle(),
+    ASSERT_EQ(sqlite3_exec(store::sqliteHandle(t.store()),
                            "CREATE TRIGGER no_notes BEFORE UPDATE ON Notes BEGIN SELECT RAISE(ABORT, 'notes locked'); END",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);

@@ -92,6 +92,17 @@ TEST(ReportExport, AFileNamedCsvGetsCommaSeparatedValuesWithoutThePadding) {
     t.ui.expectTell("The report was exported to|" + path, kReportExportTitle, ui::Icon::Information);
     EXPECT_EQ(reportExport(*t, {"Ref #\tPO #\tVendor", "1\t1001\tBaker, Sons & \"Co\"\t1,234.50      ", ""}), path);
     EXPECT_EQ(t.dir.read("listing.CSV"), "Ref #,PO #,Vendor\r\n1,1001,\"Baker, Sons & \"\"Co\"\"\",\"1,234.50\"\r\n\r\n");
+
+    // A long report hands its lines over as one text: the same file either way.
+    t.ui.expectSaveFile(kReportExportTitle, kTextFilter).answer(path);
+    t.ui.expectTell("The report was exported to|" + path, kReportExportTitle, ui::Icon::Information);
+    EXPECT_EQ(reportExportText(*t, "Ref #\tPO #\tVendor\n1\t1001\tBaker, Sons & \"Co\"\t1,234.50      \n\n"), path);
+    EXPECT_EQ(t.dir.read("listing.CSV"), "Ref #,PO #,Vendor\r\n1,1001,\"Baker, Sons & \"\"Co\"\"\",\"1,234.50\"\r\n\r\n");
+    const std::string plain = t.dir.file("listing.txt");
+    t.ui.expectSaveFile(kReportExportTitle, kTextFilter).answer(plain);
+    t.ui.expectTell("The report was exported to|" + plain, kReportExportTitle, ui::Icon::Information);
+    EXPECT_EQ(reportExportText(*t, "a\tb\n\nc\n"), plain);
+    EXPECT_EQ(t.dir.read("listing.txt"), "a\tb\n\nc\n");
 }
 
 TEST(PlayTraining, OpensTheVideoOrSaysItIsNotInstalled) {

@@ -1,6 +1,7 @@
 #pragma once
 // A Session over a new data folder of its own, for tests of procedures:
-// a real database, a scripted person (TestUi), a fixed clock (1 July 2026,
+// a real database (a file, or a database of its own on the test server:
+// support/test_store.h), a scripted person (TestUi), a fixed clock (1 July 2026,
 // 10:30) and fresh globals, error and settings objects, procedure table
 // and views. The error object shows its messages through the script.
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include "records/database.h"
 #include "support/scripted_ui_gtest.h"
 #include "support/temp_dir.h"
+#include "support/test_store.h"
 
 namespace vtl::test {
 
@@ -22,7 +24,7 @@ public:
     TestSession()
         : clock(Date::fromYmd(2026, 7, 1), Time::fromHms(10, 30)),
           folder(dir.file("data")),
-          db(createDataFolder(folder)) {
+          db(createDataFolder(folder, server.address())) {
         if (!db) throw std::runtime_error(db.error);
         errors.setUi(&ui);
         session = std::make_unique<Session>(
@@ -37,6 +39,7 @@ public:
     TestUi ui;
     FixedClock clock;
     std::string folder;
+    ServerDatabase server;
     OpenResult db;
     suite::Globals globals;
     suite::ErrorObject errors;

@@ -294,8 +294,7 @@ TEST_F(BrowseTest, AFailedDeleteChangesNothingAndSaysSo) {
     note.Filename = "POMaster";
     note.EntityID = std::to_string(a.POID);
     ASSERT_TRUE(store::Table<Notes>(s.store()).insert(note));
-    ASSERT_TRUE(s.store().connection().exec(
-        "CREATE TRIGGER refuse BEFORE DELETE ON POMaster BEGIN SELECT RAISE(ABORT, 'Record locked'); END"));
+    test::refuseWrites(s.store(), "POMaster", "DELETE", "Record locked");
     suite::ProcedureName named(s.errors, "BrowsePOMaster");
     BrowsePOMaster br(*s);
     br.open();

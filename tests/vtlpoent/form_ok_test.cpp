@@ -128,8 +128,7 @@ TEST_F(FormTest, ReconciledStateOnSave) {
 
 TEST_F(FormTest, AFailedHeaderWritePostsNothingAndTheNextOkPostsOnce) {
     suite::ProcedureName named(s.errors, "UpdatePOMaster");
-    ASSERT_TRUE(s.store().connection().exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    test::refuseWrites(s.store(), "POMaster", "INSERT", "refused");
     auto f = openForm(suite::Request::Insert);
     f->enterVendor("123");
     queued = {jobLine("J100", 40)};
@@ -142,7 +141,7 @@ TEST_F(FormTest, AFailedHeaderWritePostsNothingAndTheNextOkPostsOnce) {
     EXPECT_EQ(f->header().PONumber, "2001");
     EXPECT_EQ(store::Table<PODetail>(s.store()).count(), 0) << "the lines went back with the header";
 
-    ASSERT_TRUE(s.store().connection().exec("DROP TRIGGER refuse"));
+    test::allowWrites(s.store(), "POMaster");
     EXPECT_TRUE(f->ok());
     EXPECT_EQ(committed(), "40.00");
     EXPECT_EQ(nextNumber(), 2002u);
@@ -158,12 +157,11 @@ TEST_F(FormTest, SavingAChangedOrderTwiceMovesTheFiguresByTheChangeOnly) {
     f->highlight(0);
     edit = [](PODetail& d) { d.TotalAmount = *Money::parse("70.00"); };
     f->changeLine();
-    ASSERT_TRUE(s.store().connection().exec(
-        "CREATE TRIGGER refuse BEFORE UPDATE ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    test::refuseWrites(s.store(), "POMaster", "UPDATE", "refused");
     s.ui.expectTell("refused Saving POMaster", "UpdatePOMaster", Icon::Error);
     EXPECT_FALSE(f->ok());
     EXPECT_EQ(committed(), "40.00");
-    ASSERT_TRUE(s.store().connection().exec("DROP TRIGGER refuse"));
+    test::allowWrites(s.store(), "POMaster");
     EXPECT_TRUE(f->ok());
     EXPECT_EQ(committed(), "70.00");
 }

@@ -4,6 +4,7 @@
 
 #include "records/database.h"
 #include "support/temp_dir.h"
+#include "support/test_store.h"
 #include "vtlpoent/posting.h"
 
 using namespace vtl;
@@ -14,7 +15,7 @@ namespace {
 class PostingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto r = createDataFolder(dir.path());
+        auto r = createDataFolder(dir.path(), server.address());
         ASSERT_TRUE(r) << r.error;
         db = std::move(r.store);
         addCostCode("J100", "010100LAB ");
@@ -85,6 +86,7 @@ protected:
     void update(const PODetail& d) { ASSERT_TRUE(store::Table<PODetail>(*db).update(d)); }
 
     test::TempDir dir;
+    test::ServerDatabase server;
     std::unique_ptr<store::Store> db;
     ULong poid = 0;
 };
@@ -281,8 +283,7 @@ TEST_F(PostingTest, OrderDeleteClearsTheCostCodesLastLineReference) {
 TEST_F(PostingTest, AFailedWriteAnswersItsWordsAndLeavesEveryFigureAsItWas) {
     jobLine("10", 25.00);
     inventoryLine("STUD", "5", "EA", "5");
-    ASSERT_TRUE(db->connection().exec("CREATE TRIGGER jam BEFORE UPDATE ON JCCost "
-                                      "BEGIN SELECT RAISE(ABORT, 'Record locked'); END"));
+    test::refuseWrites(*db, "JCCost", "UPDATE", "Record locked");
     store::Status s = poster().postNewOrder(poid);
     ASSERT_FALSE(s);
     EXPECT_EQ(s.message, "Record locked Saving JCCost");

@@ -89,9 +89,7 @@ TEST_F(ImportWrite, OrdersAreOpenWithTheirFiguresPostedAndNumbersFromTheCounter)
 }
 
 TEST_F(ImportWrite, ALineThatCannotBeWrittenLeavesNothingWritten) {
-    ASSERT_TRUE(s.store().connection().exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON PODetail WHEN new.Description = 'Fuel' "
-        "BEGIN SELECT RAISE(ABORT, 'PODetail is locked'); END"));
+    test::refuseWrites(s.store(), "PODetail", "INSERT", "PODetail is locked", "new.\"Description\" = 'Fuel'");
     ImportBatch b = read(oneFileComma(file("in.txt", kFile)));
     WriteResult r;
     const store::Status st = writeImport(context(s.store()), b, r);

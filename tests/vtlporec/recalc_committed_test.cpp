@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/store/sqlite.h"
+
 #include <algorithm>
 
 #include "records/records.h"
@@ -140,8 +142,7 @@ TEST_F(RecalcTest, ARebuildAgreesWithWhatTheSavesPosted) {
 // fails is told and nothing of the run stays.
 TEST_F(RecalcTest, AFailedWriteIsToldAndChangesNothing) {
     const ULong poid = addOrder({line("Job", "J100", "010100LAB ", 10, 25, 4)});
-    ASSERT_TRUE(s.store().connection().exec(
-        "CREATE TRIGGER refuse BEFORE UPDATE ON POMaster BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    test::refuseWrites(s.store(), "POMaster", "UPDATE", "refused");
     s.ui.expectTell("refused Saving POMaster", "RecalcCommitted", Icon::Error);
     ASSERT_TRUE((*s).call("RecalcCommitted"));
     EXPECT_EQ(committed(), "999.99");
@@ -155,12 +156,14 @@ TEST_F(RecalcTest, FilesHeldByAnotherProgramAreToldAndNothingChanges) {
     std::string error;
     auto other = store::Store::open(s.store().path(), s.store().schema(), {}, error);
     ASSERT_TRUE(other) << error;
-    sqlite3_busy_timeout(other->connection().handle(), 0);
-    sqlite3_busy_timeout(s.store().connection().handle(), 50);
-    ASSERT_TRUE(other->connection().exec("BEGIN IMMEDIATE"));
+    // A file waits 50 ms here rather than the store's 5 seconds; a server
+    // waits the whole 5.
+    if (sqlite3* file = store::sqliteHandle(s.store())) sqlite3_busy_timeout(file, 50);
+    store::Transaction held(*other);
+    ASSERT_TRUE(held.status()) << held.status().message;
     s.ui.expectTell("database is locked", "RecalcCommitted", Icon::Error);
     ASSERT_TRUE((*s).call("RecalcCommitted"));
-    other->connection().exec("ROLLBACK");
+    held.rollback();
     EXPECT_EQ(committed(), "999.99");
 }
 

@@ -240,7 +240,7 @@ TEST_F(DesignedFormTest, TheShippedLayoutPrintsWhatTheStandardFormPrints) {
     same("the sample order");
 
     s.globals.DecimalVariable = 0;
-    ASSERT_TRUE(s.store().connection().exec("DELETE FROM POPrint"));
+    ASSERT_TRUE(s.store().exec("DELETE FROM POPrint"));
     changeSystems("CanadianTax = 1, CompanyAddress2 = 'Suite 5'");
     addRow("1041", 5001, [](POPrint& r) {
         r.DefaultJob = "J999";

@@ -67,7 +67,7 @@ TEST_F(ListingTest, TheShippedLayoutPrintsTheListingsBandsAndMatchesItsGoldenFil
             l.SelectedCat = format;
         });
         const rpt::ListingRun run =
-            rpt::produceListing(*s, l, measure, [&](report::TextMeasure& m, const rpt::ListingPageSetup& setup) {
+            rpt::produceListing(*s, l, &measure, [&](report::TextMeasure& m, const rpt::ListingPageSetup& setup) {
                 return std::make_unique<rpt::DesignedListing>(*read.layout, m, setup);
             });
         ASSERT_EQ(run.document.pages.size(), 1u);

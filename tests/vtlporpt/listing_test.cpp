@@ -22,11 +22,6 @@ using ui::Icon;
 
 namespace {
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines) out += l + "\n";
-    return out;
-}
 
 class ListingRunTest : public ListingTest {
 protected:
@@ -280,13 +275,13 @@ TEST_F(ListingRunTest, EachFormatsPagesAndTextImageMatchTheirGoldenFiles) {
             l.RefFrom = c.detail ? 1 : 0;
             l.Orientation = c.orientation;
         });
-        rpt::ListingRun run = rpt::produceListing(*s, l, measure, [](report::TextMeasure& m, const auto& setup) {
+        rpt::ListingRun run = rpt::produceListing(*s, l, &measure, [](report::TextMeasure& m, const auto& setup) {
             return std::make_unique<rpt::ListingPages>(m, setup);
         });
         ASSERT_FALSE(run.document.empty()) << c.name;
         EXPECT_EQ(run.document.pages[0].landscape(), *c.orientation == 'L');
         expectGolden(std::string(c.name) + "_pages.txt", report::toText(run.document));
-        expectGolden(std::string(c.name) + ".txt", joined(rpt::exportedImage(std::move(run))));
+        expectGolden(std::string(c.name) + ".txt", rpt::exportedImage(std::move(run)));
     }
 }
 
@@ -294,7 +289,7 @@ TEST_F(ListingRunTest, ReconciliationDetailListsInvoicesAndPackSlipsWithTheirTot
     auto l = limits([](POLimits& l) { l.RefFrom = 1; });
     rpt::TextImage image("Columbia Ridge Builders", rpt::ListingFormat::Detailed);
     rpt::walkListing(gather(l), rpt::listingOptions(l), image);
-    const std::string text = joined(image.lines());
+    const std::string text = image.text();
     EXPECT_NE(text.find("\t\t\t\t\tReconciled by Invoice #INV-77 (6/15/26)\t\t\t3.00"), std::string::npos) << text;
     EXPECT_NE(text.find("\t\t\t\t\tReconciled by Pack Slip\t\t\t4.00"), std::string::npos);
     EXPECT_NE(text.find("\t\t\t\t\tTotalAmountReconciled\t\t\t\t\t400.00"), std::string::npos);
@@ -383,7 +378,7 @@ TEST_F(ListingTest, ALongListingBreaksIntoPagesEachWithItsHeadingsAndFooterInsid
         line(po, "Job", "20.00");
     }
     const auto l = limits();
-    const rpt::ListingRun run = rpt::produceListing(*s, l, measure, [](report::TextMeasure& m, const auto& setup) {
+    const rpt::ListingRun run = rpt::produceListing(*s, l, &measure, [](report::TextMeasure& m, const auto& setup) {
         return std::make_unique<rpt::ListingPages>(m, setup);
     });
     ASSERT_GE(run.document.pages.size(), 3u);

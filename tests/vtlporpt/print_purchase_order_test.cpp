@@ -95,7 +95,7 @@ TEST_F(DesignedPrintTest, FormMakerPrintsOnTheLayoutTheSettingsName) {
     // Nothing chosen: the form's own "Nothing to Print..." as well.
     s.globals.DecimalVariable = 0;
     rpt::printShared(s.module).options.printCondition = "P";
-    ASSERT_TRUE(s.store().connection().exec("UPDATE POMaster SET PrintFlag = '0'"));
+    ASSERT_TRUE(s.store().exec("UPDATE POMaster SET PrintFlag = '0'"));
     s.ui.expectTell("Nothing to Print...|Your Limits have excluded the one record!", "NOTE...", Icon::Information);
     pages = 0;
     ASSERT_TRUE(s->call("PrintPurchaseOrderServer"));

@@ -46,7 +46,7 @@ protected:
 
     // "CanadianTax = 1, GSTLabel = 'HST'"
     void changeSystems(const std::string& assignments) {
-        ASSERT_TRUE(s.store().connection().exec("UPDATE Systems SET " + assignments));
+        ASSERT_TRUE(s.store().exec("UPDATE Systems SET " + assignments));
     }
 
     // A row of the print work file for the current user, changed by `change`.

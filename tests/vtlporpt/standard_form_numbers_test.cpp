@@ -58,7 +58,7 @@ TEST_F(StandardFormNumbersTest, ABlankNumberTakesTheNextAndTheCounterIsKept) {
         EXPECT_EQ(storedRow(more).PONumber, "") << option;
     }
     shared().options = {};
-    ASSERT_TRUE(s.store().connection().exec("UPDATE POLimits SET RefFrom = 0"));
+    ASSERT_TRUE(s.store().exec("UPDATE \"POLimits\" SET \"RefFrom\" = 0"));
     print();
     EXPECT_EQ(storedRow(more).PONumber, "");
 }
@@ -91,10 +91,9 @@ TEST_F(StandardFormNumbersTest, TwoUsersPrintingInTurnNeverPrintTheSameNumber) {
 TEST_F(StandardFormNumbersTest, AFailedWriteIsToldAndKeepsNothing) {
     const ULong limits = addLimits("JDL", 300);
     const ULong row = addRow("", 5001);
-    auto& db = s.store().connection();
+    auto& db = s.store();
     for (const char* file : {"POLimits", "POPrint"}) {
-        ASSERT_TRUE(db.exec(std::string("CREATE TRIGGER refuse BEFORE UPDATE ON ") + file +
-                            " BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        test::refuseWrites(db, file, "UPDATE", "refused");
         s.ui.expectTell(std::string("refused Saving ") + file, rpt::kStandardFormProcedure, ui::Icon::Error);
         const auto run = print();
         EXPECT_TRUE(run.failed) << file;
@@ -102,7 +101,7 @@ TEST_F(StandardFormNumbersTest, AFailedWriteIsToldAndKeepsNothing) {
         EXPECT_TRUE(run.nothingToPrint.empty()) << file << ": the failure was told; nothing more to say";
         EXPECT_EQ(storedRow(row).PONumber, "") << file << ": the row's number went back with the counter";
         EXPECT_EQ(nextNumberIn(limits), 300u) << file;
-        ASSERT_TRUE(db.exec("DROP TRIGGER refuse"));
+        test::allowWrites(db, file);
     }
 }
 
@@ -128,7 +127,7 @@ TEST_F(StandardFormNumbersTest, TheLogosPositionCodePlacesLogoAndCompanyLines) {
     addRow("1041", 5001);
     s.dir.write("logo.png", pngHeader(200, 100, 3937));
     for (const Case& c : cases) {
-        ASSERT_TRUE(s.store().connection().exec("DELETE FROM Images"));
+        ASSERT_TRUE(s.store().exec("DELETE FROM \"Images\""));
         Images image;
         image.Type = "POLogo";
         image.NumericID = 1;

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "gui/help.h"
 #include "gui/host/window_places.h"
 #include "gui/qt_text.h"
 #include "gui/table_model.h"
@@ -62,6 +63,7 @@ BrowsePOReconcileView::BrowsePOReconcileView(rec::BrowsePOReconcile& browse, QWi
     connect(reconcile_, &QPushButton::clicked, this, reconcile);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     connect(help_, &QPushButton::clicked, this, [this] { browse_.help(); });
+    bindHelpKey(this, [this] { browse_.help(); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(locatorLabel);

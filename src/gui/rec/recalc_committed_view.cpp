@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/help.h"
 #include "gui/qt_text.h"
 
 namespace vtl::gui {
@@ -22,6 +23,9 @@ RecalcCommittedView::RecalcCommittedView(rec::RecalcCommitted& run, QWidget* par
     auto* buttons = new QDialogButtonBox(this);
     proceed_ = buttons->addButton(QStringLiteral("Proceed"), QDialogButtonBox::AcceptRole);
     close_ = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    help_ = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    connect(help_, &QPushButton::clicked, this, [this] { run_.help(); });
+    bindHelpKey(this, [this] { run_.help(); });
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     connect(proceed_, &QPushButton::clicked, this, [this] {
         proceed_->setEnabled(false);

@@ -18,6 +18,7 @@ public:
     QProgressBar* progressBar() const { return bar_; }
     QPushButton* proceedButton() const { return proceed_; }
     QPushButton* closeButton() const { return close_; }
+    QPushButton* helpButton() const { return help_; }
 
     void reject() override;
 
@@ -26,6 +27,7 @@ private:
     QProgressBar* bar_ = nullptr;
     QPushButton* proceed_ = nullptr;
     QPushButton* close_ = nullptr;
+    QPushButton* help_ = nullptr;
 };
 
 }  // namespace vtl::gui

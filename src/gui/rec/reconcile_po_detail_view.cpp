@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/help.h"
 #include "gui/bound_method.h"
 #include "gui/qt_text.h"
 #include "gui/table_model.h"
@@ -77,6 +78,10 @@ ReconcilePODetailView::ReconcilePODetailView(rec::ReconcilePODetail& form, QWidg
     auto* box = new QDialogButtonBox(this);
     ok_ = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cancel_ = box->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    help_ = box->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    help_->setAutoDefault(false);
+    connect(help_, &QPushButton::clicked, this, [this] { form_.help(); });
+    bindHelpKey(this, [this] { form_.help(); });
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

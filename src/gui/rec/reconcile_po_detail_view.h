@@ -46,6 +46,7 @@ public:
     QPushButton* deleteButton() const { return delete_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* helpButton() const { return help_; }
 
     void refresh();
     void done(int result) override;
@@ -88,6 +89,7 @@ private:
     QPushButton* delete_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QPushButton* help_ = nullptr;
     bool refreshing_ = false;
 };
 

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/help.h"
 #include "gui/qt_text.h"
 #include "gui/table_model.h"
 #include "platform/picture/picture.h"
@@ -74,8 +75,11 @@ UpdatePOReconcileView::UpdatePOReconcileView(rec::UpdatePOReconcile& form, QWidg
     auto* box = new QDialogButtonBox(this);
     ok_ = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cancel_ = box->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    help_ = box->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
     // Enter is left to keyPressEvent, so it never closes the window by surprise.
-    for (QPushButton* b : {more_, change_, ok_, cancel_}) b->setAutoDefault(false);
+    for (QPushButton* b : {more_, change_, ok_, cancel_, help_}) b->setAutoDefault(false);
+    connect(help_, &QPushButton::clicked, this, [this] { form_.help(); });
+    bindHelpKey(this, [this] { form_.help(); });
 
     connect(more_, &QPushButton::clicked, this, [this] { act([this] { form_.moreVendorInfo(); }); });
     auto change = [this] {

@@ -35,6 +35,7 @@ public:
     QToolButton* sendButton() const { return send_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* helpButton() const { return help_; }
 
     void refresh();
     void done(int result) override;
@@ -59,6 +60,7 @@ private:
     QToolButton* send_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QPushButton* help_ = nullptr;
     bool refreshing_ = false;
 };
 

@@ -82,7 +82,7 @@ bool AnyTable::read(int key, const AnyRecord* position, int fixed,
     constexpr int kBatch = 512;
     for (;;) {
         int n = 0;
-        bool ok = core_.readBatch(key, at, from, after, kBatch, [&](store::Stmt& st) {
+        bool ok = core_.readBatch(key, at, from, after, kBatch, [&](store::Statement& st) {
             core_.readRow(st, rec.data(), rec.base());
             visit(rec);
             ++n;

@@ -1,79 +1,70 @@
 #pragma once
-// A small RAII layer over the sqlite3 C API: a connection that owns its
-// prepared statements (one per SQL text, prepared once and reused), and a
-// statement handle that resets itself when the caller is done with it.
-#include <cstdint>
+// The SQLite backend: one database file, WAL journal, foreign keys on, the
+// schema version in user_version. Statements are prepared once per SQL text
+// and reused. Decimals are kept as scaled whole numbers and dates as ISO
+// text, so other tools read the file naturally.
 #include <memory>
 #include <string>
-#include <string_view>
 #include <unordered_map>
+
+#include "platform/store/backend.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace vtl::store {
 
-class Connection;
+class Store;
 
-// A borrowed, cached statement. Resetting on destruction frees the read lock
-// at once, so no statement stays open across a caller's work.
-class Stmt {
+// The connection of a store kept in an SQLite file, null for a server; for
+// tests and tools that look at the file itself.
+sqlite3* sqliteHandle(Store& store);
+
+class SqliteStatement;
+
+class SqliteBackend : public Backend {
 public:
-    Stmt(Connection& c, sqlite3_stmt* s) : conn_(&c), s_(s) {}
-    Stmt(Stmt&& o) noexcept : conn_(o.conn_), s_(o.s_) { o.s_ = nullptr; }
-    Stmt(const Stmt&) = delete;
-    Stmt& operator=(const Stmt&) = delete;
-    ~Stmt();
-
-    void bindNull(int i);
-    void bindInt(int i, std::int64_t v);
-    void bindReal(int i, double v);
-    void bindText(int i, std::string_view v);
-    void bindBlob(int i, const void* data, std::size_t size);
-
-    // SQLITE_ROW -> true, SQLITE_DONE -> false; anything else sets rc().
-    bool step();
-    int rc() const { return rc_; }
-    bool failed() const { return failed_; }
-    sqlite3_stmt* raw() const { return s_; }
-
-private:
-    Connection* conn_;
-    sqlite3_stmt* s_;
-    int rc_ = 0;
-    bool failed_ = false;
-};
-
-class Connection {
-public:
-    Connection() = default;
-    ~Connection();
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    // Opens the file; returns false with error() set. `unchanging` (read
-    // only) opens a file nothing can change, on a read-only file system,
-    // without the write-ahead log's index, which could not be made there.
-    bool open(const std::string& path, bool create, bool readOnly, bool unchanging = false);
-    void close();
-    bool isOpen() const { return db_ != nullptr; }
-
-    // Runs SQL without results; false with error() set on failure.
-    bool exec(const std::string& sql);
-    // A cached prepared statement for this SQL text; throws std::runtime_error
-    // when the SQL does not compile (a programming fault, not a user error).
-    Stmt prepare(const std::string& sql);
-
-    std::string error() const;  // the last error text of the connection
-    int errorCode() const;
-    std::int64_t lastInsertRowId() const;
-    int changes() const;
-    bool inTransaction() const;
+    ~SqliteBackend() override;
+    bool open(const std::string& path, bool create, bool readOnly, std::string& error);
     sqlite3* handle() const { return db_; }
+
+    const std::string& where() const override { return path_; }
+    bool server() const override { return false; }
+    bool startWriting() override;
+    bool exec(const std::string& sql) override;
+    Stmt prepare(const std::string& sql) override;
+    std::string error() const override;
+
+    bool inTransaction() const override;
+    bool beginWrite() override { return exec("BEGIN IMMEDIATE"); }
+    bool beginRead() override;
+    bool commit() override { return exec("COMMIT"); }
+    void rollback() override;
+    bool savepoint(const std::string& name) override { return exec("SAVEPOINT " + name); }
+    bool release(const std::string& name) override { return exec("RELEASE " + name); }
+    void rollbackTo(const std::string& name) override;
+
+    int schemaVersion() override;
+    bool setSchemaVersion(int version) override;
+    bool hasTable(const std::string& name) override;
+    std::vector<std::string> columns(const std::string& table) override;
+
+    std::string rowIdColumn() const override { return "_rid INTEGER PRIMARY KEY"; }
+    std::string columnType(const FieldDef& f) const override;
+    std::string noCase(const std::string& column) const override { return column + " COLLATE NOCASE"; }
+    std::string noCaseParameter() const override { return "?"; }
+    std::string orderTerm(const std::string& expr, const FieldDef*, bool descending) const override {
+        return descending ? expr + " DESC" : expr;
+    }
+    std::string literal(std::int64_t v, const FieldDef&) const override { return std::to_string(v); }
+    std::string keepNumberSql() const override;
+    bool insertReturnsRowId() const override { return false; }
+    std::int64_t lastInsertRowId() const override;
 
 private:
     sqlite3* db_ = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> cache_;
+    std::string path_;
+    std::unordered_map<std::string, std::unique_ptr<SqliteStatement>> cache_;
 };
 
 }  // namespace vtl::store

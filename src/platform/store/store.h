@@ -1,5 +1,6 @@
 #pragma once
-// The record store: keyed record files kept in one SQLite database.
+// The record store: keyed record files kept in one database, an SQLite file
+// in the data folder or a PostgreSQL server the data folder names.
 //
 // A record buffer is read by key (fetch), by positioning on a key and reading
 // forward or backward (scan), and written back (insert, update, remove). Each
@@ -10,6 +11,9 @@
 // scanning and no read lock is held between batches. As in any keyed file, a
 // rewrite that moves a record ahead of the scan's position on the scanned key
 // makes the scan meet it again.
+//
+// The SQL is the store's own and the same for both engines; a Backend
+// (backend.h) runs it and answers where the engines differ.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,8 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/store/backend.h"
 #include "platform/store/fields.h"
-#include "platform/store/sqlite.h"
 #include "platform/store/value.h"
 
 namespace vtl::store {
@@ -70,6 +74,8 @@ struct ScanFrom {
 };
 
 class TableCore;
+class Backend;
+class Statement;
 
 // A comparison of one field with a value, for the filters of projections
 // and joins: field op value, op one of "=", "<>", "<", "<=", ">", ">=".
@@ -112,14 +118,14 @@ struct JoinSpec {
 // for, which counts over a million rows.
 class Row {
 public:
-    explicit Row(sqlite3_stmt* st) : st_(st) {}
+    explicit Row(const Statement& st) : st_(&st) {}
     bool isNull(int field) const;
-    std::int64_t integer(int field) const;
-    double real(int field) const;  // a whole number as a real too
+    std::int64_t integer(int field) const;  // a decimal as its scaled whole number
+    double real(int field) const;           // a whole number as a real too
     std::string_view text(int field) const;
 
 private:
-    sqlite3_stmt* st_;
+    const Statement* st_;
 };
 
 class Store {
@@ -131,16 +137,26 @@ public:
     struct Options {
         bool create = false;    // make the file when missing (and the schema when empty)
         bool readOnly = false;  // never write: no schema creation or migration either
+        bool mustBeEmpty = false;  // refuse a database that already has a schema: a new company goes only where none is
     };
-    // Opens (and creates or migrates) a database. Returns null with `error`
-    // set to one line that names the path and the problem.
+    // Opens (and creates or migrates) a database: an SQLite file at `path`,
+    // or the PostgreSQL server at a "postgresql://" address (whose database
+    // is made when missing and `create` is set). Returns null with `error`
+    // set to one line that names the path or server (never a password) and
+    // the problem.
     static std::unique_ptr<Store> open(const std::string& path, const Schema& schema, Options options,
                                        std::string& error);
 
     const Schema& schema() const { return schema_; }
     int schemaVersion();
-    const std::string& path() const { return path_; }
-    Connection& connection() { return conn_; }
+    // The file, or the server's address without its password.
+    const std::string& path() const;
+    // The engine beneath; only the store and tools that look at the database
+    // itself (tests, the copy between stores) reach it.
+    Backend& backend() { return *db_; }
+    // Runs SQL of the engine as it is: for tests and maintenance only.
+    bool exec(const std::string& sql);
+    std::string lastError() const;
 
     // Schema steps used by migrations.
     bool createTable(const RecordInfo& info);
@@ -182,18 +198,21 @@ public:
               std::string& error);
 
 private:
-    explicit Store(const Schema& schema) : schema_(schema) {}
+    friend class TableCore;
+    friend class Transaction;
+    explicit Store(const Schema& schema);
     bool migrate(std::string& error);
-    // The statement of a projection, its filter bound; false with `error`
-    // set when a field or condition is not of the file.
-    std::optional<Stmt> projection(const RecordInfo& info, int key, const std::vector<Condition>& filter,
-                                   const std::vector<std::string>& fields,
-                                   const std::vector<std::pair<std::string, bool>>& orderBy, std::string& error);
     void readNumbersKept();
+    // The numbers handed out in the open write transaction, written to the
+    // numbers table once, at its commit; false with the backend's error.
+    bool keepNumbers();
+    void forgetNumbers();
 
     const Schema& schema_;
-    std::string path_;
-    Connection conn_;
+    std::unique_ptr<Backend> db_;
+    bool writing_ = false;          // an outermost write transaction is open
+    std::uint64_t writeEpoch_ = 0;  // counts them, so a file's highest number is known for one only
+    std::vector<TableCore*> numbering_;
     std::vector<std::unique_ptr<TableCore>> tables_;
     bool numbersKept_ = false;
 };
@@ -259,30 +278,47 @@ public:
     // Hands out `count` numbers in a row the same way, the first in `first`,
     // for a batch job that stores many records with numbers of its own.
     Status reserveNumbers(std::int64_t count, std::int64_t& first);
+    // Stores one untyped row (one value per field, gaps included) as it is:
+    // its auto-number is not touched. For copying a company between stores.
+    Status insertRow(const std::vector<Value>& row);
 
     // One batch of a scan. `after` holds the key values (and the tail) of the
     // last row read, empty for the first batch. Calls `row` for each record.
     bool readBatch(int key, const std::vector<Value>& position, const ScanFrom& from, const std::vector<Value>& after,
-                   int limit, const std::function<void(Stmt&)>& row, std::string& error);
+                   int limit, const std::function<void(Statement&)>& row, std::string& error);
     // The key values (and tail) of the record in a buffer.
     std::vector<Value> keyValues(int key, const void* rec, const RecordBase& base, bool withTail) const;
-    void readRow(Stmt& st, void* rec, RecordBase& base) const;
+    void readRow(Statement& st, void* rec, RecordBase& base) const;
 
 private:
+    friend class Store;
     std::string words(const char* op) const { return std::string(" ") + op + " " + info_.name; }
+    std::int64_t highestOnFile();
+    bool numberKnown() const { return store_.writing_ && knownIn_ == store_.writeEpoch_; }
+    void handedOut(std::int64_t number, bool keepAtCommit);
     std::int64_t reservedNumber();
     bool keepNumber(std::int64_t number);
     Status failure(const char* op);
     std::string keyOrder(int key, bool backward) const;
     std::string componentExpr(int key, std::size_t component) const;
+    std::string componentParam(int key, std::size_t component) const;
+    const FieldDef& componentField(int key, std::size_t component) const;
+    ColumnKind tailKind() const;
     std::string tailColumn() const;
-    void bindRecord(Stmt& st, const void* rec, int first) const;
+    void bindRecord(Statement& st, const void* rec, int first) const;
+    Backend& db();
 
     Store& store_;
     const RecordInfo& info_;
     std::string columns_;  // "_rid","POID",...
     std::string insertSql_, updateSql_, deleteSql_;
     int autoIndex_ = -1;
+    // Inside a write transaction no other program numbers this file, so its
+    // highest number is read once and followed in memory, and the number
+    // table is written once at commit instead of at every insert.
+    std::int64_t known_ = 0;
+    std::uint64_t knownIn_ = 0;  // the write transaction `known_` belongs to
+    std::int64_t toKeep_ = 0;    // to be written to the numbers table at commit
 };
 
 template <class R>
@@ -346,7 +382,7 @@ private:
         first_ = false;
         // Each row is read straight into its place in the batch: records of
         // many text fields are costly to copy.
-        bool ok = core_->readBatch(key_, position_, from_, after_, limit, [&](Stmt& st) {
+        bool ok = core_->readBatch(key_, position_, from_, after_, limit, [&](Statement& st) {
             R& rec = batch_.emplace_back();
             core_->readRow(st, &rec, rec);
         }, error_);

@@ -6,6 +6,8 @@ bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x8
 }  // namespace
 
 std::size_t prefixBytes(std::string_view s, std::size_t n) {
+    // No more bytes than characters wanted: all of it, whatever it holds.
+    if (s.size() <= n) return s.size();
     std::size_t i = 0;
     for (std::size_t count = 0; i < s.size() && count < n; ++count) {
         // A code point is its lead byte and the continuation bytes after it;

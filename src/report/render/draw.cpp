@@ -47,15 +47,9 @@ std::vector<std::string_view> lineBreaks(std::string_view text) {
     return lines;
 }
 
-// A line of text shaped once in a font for a device: its glyphs and its
-// width in text units. A form draws the same captions and many of the same
-// values page after page; shaping them again each time is most of the cost
-// of drawing a page.
-struct ShapedLine {
-    QList<QGlyphRun> runs;  // positioned from the line's top left corner
-    double ascent = 0;      // from the top to the baseline, in text units
-};
-
+// Lines of text shaped once in a font for a device: a form draws the same
+// captions and many of the same values page after page; shaping them again
+// each time is most of the cost of drawing a page.
 class ShapedLines {
 public:
     const ShapedLine& get(const report::Font& font, int dpi, const QFont& qfont, const QPaintDevice* device,
@@ -68,21 +62,8 @@ public:
         key.append(text);
         if (auto it = lines_.find(key); it != lines_.end()) return it->second;
         if (lines_.size() >= kKept) lines_.clear();
-        ShapedLine shaped;
-        QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), qfont,
-                           const_cast<QPaintDevice*>(device));
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        if (line.isValid()) {
-            line.setNumColumns(std::numeric_limits<int>::max() / 2);
-            line.setPosition(QPointF(0, 0));
-        }
-        layout.endLayout();
-        if (line.isValid()) {
-            shaped.runs = line.glyphRuns();
-            shaped.ascent = line.ascent();
-        }
-        return lines_.emplace(std::move(key), std::move(shaped)).first->second;
+        return lines_.emplace(std::move(key), shapeLine(text, qfont, const_cast<QPaintDevice*>(device)))
+            .first->second;
     }
 
 private:
@@ -100,46 +81,11 @@ struct ItemPainter {
     QtTextMeasure& measure;
 
     void operator()(const report::TextItem& t) const {
-        if (t.box.w <= 0 || t.box.h <= 0 || t.font.points <= 0 || t.text.empty()) return;
-        std::vector<std::string> wrapped;
-        std::vector<std::string_view> lines;
-        if (t.wrap) {
-            wrapped = report::wrapText(measure, t.font, t.text, t.box.w);
-            lines.assign(wrapped.begin(), wrapped.end());
-        } else {
-            lines = lineBreaks(t.text);
-        }
-        const double lineHeight = measure.lineHeight(t.font);
-        const double ascent = measure.ascent(t.font);
-        const double bottom = t.box.y + t.box.h;
-
-        // Where each line starts, and whether any goes beyond the box: only
-        // then is the text clipped (a clip is a change of state on every
-        // device, and most texts fit).
-        struct Placed {
-            std::string_view text;
-            double x, top;
-        };
-        std::vector<Placed> placed;
-        bool overflows = false;
-        double top = t.box.y;
-        for (std::string_view line : lines) {
-            if (top >= bottom) {
-                overflows = true;
-                break;
-            }
-            if (!line.empty()) {
-                const double width = measure.width(t.font, line);
-                double x = t.box.x;
-                if (t.align != report::Align::Left)
-                    x += t.align == report::Align::Right ? t.box.w - width : (t.box.w - width) / 2;
-                if (x < t.box.x - kSlack || x + width > t.box.x + t.box.w + kSlack) overflows = true;
-                placed.push_back({line, x, top});
-            }
-            top += lineHeight;
-        }
-        if (top > bottom + kSlack) overflows = true;
-        if (placed.empty()) return;
+        PlacedText placed;
+        placeText(measure, t, placed);
+        if (placed.lines.empty()) return;
+        const bool overflows = placed.overflows;
+        const double ascent = placed.ascent;
 
         if (overflows) {
             p.save();
@@ -153,7 +99,7 @@ struct ItemPainter {
         const int dpi = p.device()->logicalDpiY();
         const QFont qfont = qtFont(t.font, dpi);
         p.setPen(qtColor(t.color));
-        for (const Placed& line : placed) {
+        for (const PlacedText::Line& line : placed.lines) {
             const ShapedLine& shaped = shapedLines().get(t.font, dpi, qfont, p.device(), line.text);
             const QPointF origin(line.x * units, (line.top + ascent) * units - shaped.ascent);
             for (const QGlyphRun& run : shaped.runs) p.drawGlyphRun(origin, run);
@@ -191,6 +137,56 @@ struct ItemPainter {
 };
 
 }  // namespace
+
+ShapedLine shapeLine(std::string_view text, const QFont& font, QPaintDevice* device) {
+    ShapedLine shaped;
+    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font, device);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setNumColumns(std::numeric_limits<int>::max() / 2);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    if (line.isValid()) {
+        shaped.runs = line.glyphRuns();
+        shaped.ascent = line.ascent();
+        shaped.width = line.naturalTextWidth();
+    }
+    return shaped;
+}
+
+void placeText(QtTextMeasure& measure, const report::TextItem& t, PlacedText& out) {
+    out = PlacedText();
+    if (t.box.w <= 0 || t.box.h <= 0 || t.font.points <= 0 || t.text.empty()) return;
+    std::vector<std::string_view> lines;
+    if (t.wrap) {
+        out.wrapped = report::wrapText(measure, t.font, t.text, t.box.w);
+        lines.assign(out.wrapped.begin(), out.wrapped.end());
+    } else {
+        lines = lineBreaks(t.text);
+    }
+    const double lineHeight = measure.lineHeight(t.font);
+    out.ascent = measure.ascent(t.font);
+    const double bottom = t.box.y + t.box.h;
+    double top = t.box.y;
+    for (std::string_view line : lines) {
+        if (top >= bottom) {
+            out.overflows = true;
+            break;
+        }
+        if (!line.empty()) {
+            const double width = measure.width(t.font, line);
+            double x = t.box.x;
+            if (t.align != report::Align::Left)
+                x += t.align == report::Align::Right ? t.box.w - width : (t.box.w - width) / 2;
+            if (x < t.box.x - kSlack || x + width > t.box.x + t.box.w + kSlack) out.overflows = true;
+            out.lines.push_back({line, x, top});
+        }
+        top += lineHeight;
+    }
+    if (top > bottom + kSlack) out.overflows = true;
+}
 
 void useMils(QPainter& painter) {
     const QPaintDevice* device = painter.device();

@@ -2,8 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <unistd.h>
 
@@ -13,14 +11,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/render/draw.h"
+#include "report/render/pdf_writer.h"
 
 namespace vtl::render {
 namespace {
-
-// Dots per inch of the PDF's page content: coordinates are written at this
-// resolution, so 1200 keeps every mil in place.
-constexpr int kPdfDpi = 1200;
 
 bool endsWithPdf(const std::string& path) {
     if (path.size() < 4) return false;
@@ -123,31 +117,13 @@ struct Progress {
 Outcome writeFile(CheckedFile& file, const report::Document& doc, int first, int last, Progress& progress,
                   std::string& problem) {
     {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfDpi);
-        writer.setTitle(QString::fromStdString(doc.title));
-        writer.setCreator(QStringLiteral("Vantrel Purchase Orders"));
-        writer.setPageLayout(pageLayout(doc.pages[first]));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            problem = "the PDF writer could not start";
-            return Outcome::Failed;
-        }
+        PdfWriter writer(file, doc.title);
         for (int i = first; i < last; ++i) {
-            if (i > first) {
-                writer.setPageLayout(pageLayout(doc.pages[i]));
-                writer.newPage();
-            }
-            painter.resetTransform();
-            useMils(painter);
-            drawPage(painter, doc.pages[i]);
+            writer.addPage(doc.pages[i]);
             if (!file.failure().empty()) break;
-            if (!progress.pageDone()) {
-                painter.end();
-                return Outcome::Cancelled;
-            }
+            if (!progress.pageDone()) return Outcome::Cancelled;
         }
-        painter.end();
+        if (file.failure().empty()) writer.finish();
     }
     errno = 0;
     if (!file.flush()) file.fail(errno != 0 ? std::strerror(errno) : file.errorString().toStdString());

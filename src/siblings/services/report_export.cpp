@@ -47,13 +47,28 @@ void runReportExport(Session& session, ExportArgs& args) {
                                     inFolder(session.dataFolder, args.suggestedName));
     if (!path || path->empty()) return;
     std::string content;
-    std::size_t size = 0;
-    for (const std::string& line : args.lines) size += line.size() + 2;
-    content.reserve(size);
     const bool csv = csvFile(*path);
-    for (const std::string& line : args.lines) {
+    auto put = [&](const std::string& line) {
         content += csv ? csvRecord(line) : line;
         content += csv ? "\r\n" : "\n";
+    };
+    if (!args.lines.empty()) {
+        std::size_t size = 0;
+        for (const std::string& line : args.lines) size += line.size() + 2;
+        content.reserve(size);
+        for (const std::string& line : args.lines) put(line);
+    } else if (!csv) {
+        content = std::move(args.text);
+    } else {
+        content.reserve(args.text.size() + args.text.size() / 8);
+        std::string line;
+        for (std::size_t start = 0; start < args.text.size();) {
+            std::size_t end = args.text.find('\n', start);
+            if (end == std::string::npos) end = args.text.size();
+            line.assign(args.text, start, end - start);
+            put(line);
+            start = end + 1;
+        }
     }
     std::string error;
     if (!writeTextFile(*path, content, error)) {
@@ -66,7 +81,13 @@ void runReportExport(Session& session, ExportArgs& args) {
 
 std::optional<std::string> reportExport(Session& session, std::vector<std::string> lines,
                                         const std::string& suggestedName) {
-    ExportArgs args{std::move(lines), suggestedName, std::nullopt};
+    ExportArgs args{std::move(lines), {}, suggestedName, std::nullopt};
+    serve(session, "ReportExport", args, runReportExport);
+    return args.writtenTo;
+}
+
+std::optional<std::string> reportExportText(Session& session, std::string text, const std::string& suggestedName) {
+    ExportArgs args{{}, std::move(text), suggestedName, std::nullopt};
     serve(session, "ReportExport", args, runReportExport);
     return args.writtenTo;
 }

@@ -18,6 +18,9 @@ std::string csvRecord(const std::string& tabbed);
 
 struct ExportArgs {
     std::vector<std::string> lines;       // one line of the file each
+    // Or the lines as one text, each ended by a line feed: a long report's
+    // text image without a string of its own for every line.
+    std::string text;
     std::string suggestedName = "Export.txt";  // offered in the data folder
     std::optional<std::string> writtenTo;  // the file written
 };
@@ -26,6 +29,8 @@ struct ExportArgs {
 // person cancelled or the file could not be written (which is told).
 std::optional<std::string> reportExport(Session& session, std::vector<std::string> lines,
                                         const std::string& suggestedName = "Export.txt");
+std::optional<std::string> reportExportText(Session& session, std::string text,
+                                            const std::string& suggestedName = "Export.txt");
 void runReportExport(Session& session, ExportArgs& args);
 
 }  // namespace vtl::services

@@ -275,6 +275,7 @@ void BrowsePOMaster::duplicate() {
     dlg.source = source;
     dlg.sourceVendorName = vendorName(source.VendorID);
     dlg.poNumber = sys.AutoNumberPOs ? std::to_string(sys.NextPONumber) : Text<15>("Copy of " + source.PONumber.clip()).clip();
+    const std::string proposed = dlg.poNumber;
     const Date today = session_.clock.today();
     auto shifted = [&](Date d) {
         if (d.isNull()) return Date();
@@ -298,9 +299,14 @@ void BrowsePOMaster::duplicate() {
             // have taken the number meanwhile.
             Systems now;
             auto c = systems.all(0);
-            if (c.next(now) && dlg.poNumber == std::to_string(now.NextPONumber)) {
-                now.NextPONumber += 1;
-                if (store::Status w = systems.update(now); !w) return w;
+            if (c.next(now)) {
+                // The number proposed and kept was taken meanwhile: the copy
+                // gets the next one instead, as an order saved on the form does.
+                if (dlg.poNumber == proposed) dlg.poNumber = std::to_string(now.NextPONumber);
+                if (dlg.poNumber == std::to_string(now.NextPONumber)) {
+                    now.NextPONumber += 1;
+                    if (store::Status w = systems.update(now); !w) return w;
+                }
             }
         }
         static_cast<POMaster&>(copy) = source;

@@ -2,6 +2,7 @@
 // EnterShipToAddress: the ship-to name, address and contact of an order
 // typed by hand (ship-to type "Other"). It only edits the values handed to
 // it and returns them; each entry keeps the width of its header field.
+#include <functional>
 #include <string>
 
 #include "records/records.h"
@@ -17,6 +18,8 @@ struct EnterShipToAddress {
     std::string zip;                       // 10
     std::string contact;                   // 40
     bool proceed = false;
+    // Opens the window's help page (F1); set by whoever shows the window.
+    std::function<void()> help;
 
     // The values of an order, and back.
     static EnterShipToAddress from(const POMaster& po);

@@ -85,6 +85,7 @@ int UpdatePOMaster::dropPaths(const std::vector<std::string>& paths) {
 void UpdatePOMaster::editShippingInformation() {
     if (readOnly()) return;
     auto dialog = EnterShipToAddress::from(po_);
+    dialog.help = [this] { services::openHelp(session_, kShipToHelpTopic); };
     if (session_.views.run(dialog) && dialog.proceed) {
         dialog.applyTo(po_);
         composeCityStateZip();

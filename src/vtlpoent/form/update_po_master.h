@@ -81,6 +81,8 @@ inline constexpr const char* kPreparedBy = "PreparedBy";
 
 class UpdatePOMaster {
 public:
+    static constexpr const char* kShipToHelpTopic = "html/PO_Enter_Purchase_Orders.htm#shipto";
+
     explicit UpdatePOMaster(Session& s);
 
     // Reads the order (or primes a new one); false when there is nothing

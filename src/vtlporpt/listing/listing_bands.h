@@ -5,6 +5,7 @@
 // the text image never disagree.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vtlporpt/listing/listing_data.h"
@@ -61,12 +62,25 @@ class TextImage : public ListingSink {
 public:
     TextImage(const std::string& companyName, ListingFormat format);
     void band(Band band, const BandValues& values) override;
-    const std::vector<std::string>& lines() const { return lines_; }
-    std::vector<std::string> take() { return std::move(lines_); }
+    // The lines, each ended by a line feed: one string for the whole image,
+    // which for a long listing spares a string for every line.
+    const std::string& text() const { return text_; }
+    std::vector<std::string> lines() const;
+    std::string take() { return std::move(text_); }
+    // Room for about this many bytes, so a long image is not copied as it grows.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
 
 private:
-    void add(std::string line);
-    std::vector<std::string> lines_;
+    void add(std::initializer_list<std::string_view> parts);
+    std::string text_;
+};
+
+// Counts the orders that came out in a band of their own.
+struct BandCount : ListingSink {
+    std::size_t orders = 0;
+    void band(Band band, const BandValues&) override {
+        if (band == Band::VendorInfo || band == Band::Summary) ++orders;
+    }
 };
 
 // A sink that hands each band to several.

@@ -17,16 +17,17 @@ namespace {
 const std::string kTwentyZ(20, 'Z');
 const std::string kTenZ(10, 'Z');
 
+// The first N characters without the blanks after them.
 template <std::size_t N>
 std::string cut(std::string_view text) {
-    return Text<N>(text).clip();
+    return std::string(text_detail::clipView(text.substr(0, text_detail::prefixBytes(text, N))));
 }
 
 bool allDigits(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool within(const std::string& v, const std::string& from, const std::string& to) { return v >= from && v <= to; }
+bool within(std::string_view v, std::string_view from, std::string_view to) { return v >= from && v <= to; }
 
 // Address lines with the blank ones taken out, the city line after them.
 std::array<std::string, 3> compacted(const std::string& a1, const std::string& a2, const std::string& city,
@@ -119,8 +120,7 @@ ListedOrder listedOrder(store::Store& store, Names& names, const POMaster& po) {
     return o;
 }
 
-ListedLine listedLine(store::Store& store, const PODetail& d, bool withReconciliations) {
-    ListedLine l;
+void listedLine(store::Store& store, const PODetail& d, bool withReconciliations, ListedLine& l) {
     l.poid = d.POID;
     l.detailId = d.DetailID;
     l.sequenceNo = d.SequenceNo;
@@ -154,7 +154,6 @@ ListedLine listedLine(store::Store& store, const PODetail& d, bool withReconcili
             l.reconciliations.push_back(std::move(e));
         }
     }
-    return l;
 }
 
 // The fields of a line the listing reads, in this order.
@@ -289,19 +288,22 @@ bool orderPasses(const POMaster& po, const POLimits& l, const ListingBounds& b) 
 }
 
 bool linePasses(const PODetail& d, const POLimits& l, const ListingBounds& b, int costCodeLen) {
-    const std::string job = d.JobID.clip();
+    // Read for every line of a long listing: nothing is copied that a limit in use does not need.
     if (l.SortDetail == "L") {
+        const std::string_view job = d.JobID.clipView();
         if (l.SelectedJobs == 1 && !job.empty() && !within(job, b.jobFrom, b.jobTo)) return false;
-        if (l.SelectedJobs == 2 && !job.empty() && !b.jobList.count(job)) return false;
+        if (l.SelectedJobs == 2 && !job.empty() && !b.jobList.count(std::string(job))) return false;
         if (l.SelectedRef == 1 && job.empty()) return false;
         if (l.SelectedRef == 2 && !job.empty()) return false;
     }
-    const std::string full = d.CostCode.str();
-    const std::string code =
-        Text<10>(full.substr(0, static_cast<std::size_t>(std::clamp(costCodeLen, 0, 10)))).clip();
-    if (l.SelectedCostCodes == 1 && !within(code, b.costFrom, b.costTo)) return false;
-    if (l.SelectedCostCodes == 2 && !b.costCodeList.count(code)) return false;
-    if (l.SelectedEquipment == 1 && !within(d.EquipmentID.clip(), b.eqFrom, b.eqTo)) return false;
+    if (l.SelectedCostCodes == 1 || l.SelectedCostCodes == 2) {
+        const std::string& full = d.CostCode.str();
+        const std::string code =
+            Text<10>(full.substr(0, static_cast<std::size_t>(std::clamp(costCodeLen, 0, 10)))).clip();
+        if (l.SelectedCostCodes == 1 && !within(code, b.costFrom, b.costTo)) return false;
+        if (l.SelectedCostCodes == 2 && !b.costCodeList.count(code)) return false;
+    }
+    if (l.SelectedEquipment == 1 && !within(d.EquipmentID.clipView(), b.eqFrom, b.eqTo)) return false;
     return true;
 }
 
@@ -324,21 +326,23 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
 
     Names names;
     std::vector<ListedOrder> listed;
-    std::vector<std::vector<ListedLine>> linesOf;
+    // Each listed order's lines stay where they were read: only the orders
+    // are put in sequence, with the place of their lines.
+    std::vector<std::pair<std::size_t, std::size_t>> linesOf;
     std::int64_t read = 0;
     bool stopped = false;
 
-    // The order being read: its entry, its listed lines, and whether it is still in.
+    // The order being read: its entry, where its lines begin, and whether it is still in.
     struct Current {
         bool in = false;
         ListedOrder order;
-        std::vector<ListedLine> lines;
+        std::size_t first = 0;
     } cur;
     auto begin = [&](const POMaster& po) {
         ++read;
         if (progress && !progress(read, out.ordersOnFile)) stopped = true;
         cur.in = !stopped && orderPasses(po, l, b);
-        cur.lines.clear();
+        cur.first = out.lines.size();
         if (cur.in) cur.order = listedOrder(store, names, po);
     };
     auto take = [&](const PODetail& d) {
@@ -346,14 +350,20 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
         if (!linePasses(d, l, b, costCodeLen)) {
             // A comment line is charged to nothing: it never takes its whole
             // order off the listing.
-            if (l.SortDetail == "W" && d.TextFlag != 1) cur.in = false;
+            if (l.SortDetail == "W" && d.TextFlag != 1) {
+                cur.in = false;
+                out.lines.resize(cur.first);
+            }
             return;
         }
         cur.order.openPreTax += lineOpenAmount(d);
-        cur.lines.push_back(listedLine(store, d, withReconciliations));
+        listedLine(store, d, withReconciliations, out.lines.emplace_back());
     };
     auto end = [&] {
-        if (!cur.in || cur.lines.empty()) return;
+        if (!cur.in || out.lines.size() == cur.first) {
+            out.lines.resize(cur.first);
+            return;
+        }
         ListedOrder& o = cur.order;
         if (o.reconciled == kFullyReconciled) {
             o.taxAmount = Money();
@@ -363,8 +373,9 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
         }
         if (o.openAmount < Money() && l.ColorCoding != 1) o.openAmount = Money();
         listed.push_back(std::move(o));
-        linesOf.push_back(std::move(cur.lines));
+        linesOf.emplace_back(cur.first, out.lines.size() - cur.first);
         cur = Current();
+        cur.first = out.lines.size();
     };
 
     // The walk: by default job or by vendor when a range allows it, each
@@ -388,6 +399,8 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
             end();
         }
     } else {
+        // Room for every line at once: growing a million lines would move each several times.
+        out.lines.reserve(static_cast<std::size_t>(std::max<std::int64_t>(details.count(), 0)));
         auto cursor = orders.all(POMaster::KeyPOID);
         bool have = cursor.next(po);
         if (have) begin(po);
@@ -428,9 +441,9 @@ ListingData gatherListing(store::Store& store, const POLimits& l, int costCodeLe
     };
     std::stable_sort(order.begin(), order.end(), less);
     out.orders.reserve(listed.size());
+    out.linesOf.reserve(listed.size());
     for (std::size_t i : order) {
-        out.linesOf.emplace_back(out.lines.size(), linesOf[i].size());
-        for (ListedLine& ln : linesOf[i]) out.lines.push_back(std::move(ln));
+        out.linesOf.push_back(linesOf[i]);
         out.orders.push_back(std::move(listed[i]));
     }
     return out;

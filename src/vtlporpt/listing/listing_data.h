@@ -112,7 +112,7 @@ std::string subsidiaryString(const PODetail& line);
 
 struct ListingData {
     std::vector<ListedOrder> orders;  // in the set's sequence, only those with lines
-    std::vector<ListedLine> lines;    // in PO and line order
+    std::vector<ListedLine> lines;    // each order's together, in line order
     // Index into `lines` of each order's first line and the count, by order index.
     std::vector<std::pair<std::size_t, std::size_t>> linesOf;
     std::int64_t ordersOnFile = 0;

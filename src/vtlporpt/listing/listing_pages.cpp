@@ -24,8 +24,8 @@ constexpr Mils kPad = 20;
 struct Column {
     Mils x, w;
 };
-constexpr Column kRef{250, 450}, kPO{700, 750}, kItem{1450, 400}, kCatalog{1850, 800}, kDescription{2650, 1750},
-    kReceipt{4400, 450}, kUnit{4850, 400}, kOrdered{5250, 600}, kReceived{5850, 450}, kUnitCost{6300, 550},
+constexpr Column kRef{250, 450}, kPO{700, 750}, kItem{1450, 400}, kCatalog{1850, 800}, kDescription{2650, 1700},
+    kReceipt{4350, 450}, kUnit{4800, 400}, kOrdered{5200, 600}, kReceived{5800, 500}, kUnitCost{6300, 550},
     kAmount{6850, 650}, kAccount{7550, 700};
 // The summary group.
 constexpr Column kSRef{250, 500}, kSPO{750, 850}, kSIssue{1600, 550}, kSVendor{2150, 2500}, kSJob{4650, 2000},
@@ -97,6 +97,7 @@ void ListingPages::newPage() {
         heading(Column{kRef.x, kItem.x - kRef.x}, "Reference");
         heading(kCatalog, "Catalog");
         heading(kReceipt, "Last");
+        heading(kUnit, "Unit");
         y += rowH_;
         heading(kRef, "Number");
         heading(kPO, "PO#");
@@ -104,7 +105,7 @@ void ListingPages::newPage() {
         heading(kCatalog, "Number");
         heading(kDescription, "Description");
         heading(kReceipt, "Receipt");
-        heading(kUnit, "Unit Name");
+        heading(kUnit, "Name");
         heading(kOrdered, "Ordered", Align::Right);
         heading(kReceived, "Received", Align::Right);
         heading(kUnitCost, "Unit Cost", Align::Right);

@@ -37,7 +37,7 @@ std::optional<POLimits> listingLimits(Session& s) {
     return l;
 }
 
-ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasure& measure,
+ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasure* measure,
                           const ListingLayoutFactory& layout,
                           const std::function<bool(std::int64_t, std::int64_t)>& progress) {
     ListingRun run;
@@ -70,11 +70,17 @@ ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasur
     setup.landscape = limits.Orientation == "L";
     setup.parameters = std::vector<std::string>(
         run.parameters.begin(), run.parameters.begin() + std::min(run.parameters.size(), kParameterLinesShown));
-    std::unique_ptr<ListingLayout> pages = layout(measure, setup);
+    // Only the text image is made when no layout is given: an export of a
+    // long listing has no use for its pages.
+    std::unique_ptr<ListingLayout> pages = layout && measure ? layout(*measure, setup) : nullptr;
     TextImage text(setup.companyName, options.format);
+    // A listed line takes some 200 characters, an order's own bands some 800.
+    text.reserve(data.lines.size() * 200 + data.orders.size() * 800 + 4096);
+    BandCount counted;
     ListingSinks sinks;
-    sinks.add(*pages);
+    if (pages) sinks.add(*pages);
     sinks.add(text);
+    sinks.add(counted);
     const std::size_t orders = data.orders.size();
     const bool finished = walkListing(data, options, sinks, [&](std::size_t done) {
         if (!progress || orders == 0) return true;
@@ -82,19 +88,19 @@ ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasur
                         2 * onFile);
     });
     run.stopped = !finished;
-    run.document = pages->finish();
+    if (pages) run.document = pages->finish();
     run.textImage = text.take();
-    if (run.document.empty()) run.nothingToPrint = reasonNothing(data.ordersOnFile);
+    run.listed = counted.orders > 0;
+    if (!run.listed) run.nothingToPrint = reasonNothing(data.ordersOnFile);
     return run;
 }
 
-std::vector<std::string> exportedImage(ListingRun&& run) {
-    std::vector<std::string> lines = std::move(run.textImage);
-    lines.push_back("");
-    lines.push_back("Report Parameters:");
+std::string exportedImage(ListingRun&& run) {
+    std::string text = std::move(run.textImage);
+    text += "\nReport Parameters:\n";
     for (std::size_t i = 0; i < run.parameters.size() && i < kParameterLinesShown; ++i)
-        if (!run.parameters[i].empty()) lines.push_back(run.parameters[i]);
-    return lines;
+        if (!run.parameters[i].empty()) text += run.parameters[i] + "\n";
+    return text;
 }
 
 void printListing(Session& s, const char* procedure, const ListingLayoutFactory& layout) {
@@ -108,10 +114,10 @@ void printListing(Session& s, const char* procedure, const ListingLayoutFactory&
         return;
     }
     output.begin(store::Table<POMaster>(s.store).count() * 2);
-    ListingRun run = produceListing(s, *limits, *measure, layout,
+    ListingRun run = produceListing(s, *limits, measure, layout,
                                     [&](std::int64_t done, std::int64_t) { return output.step(done, 0); });
     if (!output.keepPages()) return;
-    if (run.document.empty()) {
+    if (!run.listed) {
         if (!run.nothingToPrint.empty())
             s.ui.tell(std::string(kNothingToPrint) + "|" + run.nothingToPrint, output.strings()["NothingToPrntTitle"],
                       ui::Icon::Information);
@@ -120,7 +126,7 @@ void printListing(Session& s, const char* procedure, const ListingLayoutFactory&
     const auto shown = output.finish(run.document, {"Export This Report", "Generate PDF File", "Email Report (pdf)"});
     const std::string proposed = suite::joinPath(s.dataFolder, kListingPdfName);
     if (shown.button == 0) {
-        services::reportExport(s, exportedImage(std::move(run)), kListingExportName);
+        services::reportExportText(s, exportedImage(std::move(run)), kListingExportName);
     } else if (shown.button == 1) {
         if (auto choice = output.askPdfPath(proposed); choice && output.pdfWanted())
             output.writePdf(run.document, choice->path, choice->view);
@@ -129,6 +135,24 @@ void printListing(Session& s, const char* procedure, const ListingLayoutFactory&
             emailReportPdf(s, files.front(), run.document.title);
     }
     s.globals.PrintPreview = 1;
+}
+
+bool exportListing(Session& s) {
+    suite::ProcedureName named(s.errors, kListingProcedure);
+    const std::optional<POLimits> limits = listingLimits(s);
+    if (!limits) return false;
+    ReportRun output(s, kListingTitle);
+    output.begin(store::Table<POMaster>(s.store).count() * 2);
+    ListingRun run = produceListing(s, *limits, nullptr, {},
+                                    [&](std::int64_t done, std::int64_t) { return output.step(done, 0); });
+    if (!output.keepPages()) return false;
+    if (!run.listed) {
+        if (!run.nothingToPrint.empty())
+            s.ui.tell(std::string(kNothingToPrint) + "|" + run.nothingToPrint, output.strings()["NothingToPrntTitle"],
+                      ui::Icon::Information);
+        return false;
+    }
+    return services::reportExportText(s, exportedImage(std::move(run)), kListingExportName).has_value();
 }
 
 void runPrintPOListing(Session& s) {

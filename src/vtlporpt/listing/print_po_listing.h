@@ -22,9 +22,10 @@ inline constexpr const char* kListingExportName = "Purchase Order Listing.txt";
 // What one run of the listing produced.
 struct ListingRun {
     report::Document document;
-    std::vector<std::string> textImage;   // the export lines, without the parameters
+    std::string textImage;                // the export lines, each ended by a line feed, without the parameters
     std::vector<std::string> parameters;  // the whole block
-    std::string nothingToPrint;           // the reason, when no page was produced
+    std::string nothingToPrint;           // the reason, when nothing was listed
+    bool listed = false;                  // any order listed
     bool stopped = false;
 };
 
@@ -35,16 +36,22 @@ using ListingLayoutFactory =
 std::optional<POLimits> listingLimits(Session& s);
 
 // Produces the listing of `limits`; `progress(done, total)` false stops.
-ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasure& measure,
+// Without a measure or a layout only the text image is made.
+ListingRun produceListing(Session& s, const POLimits& limits, report::TextMeasure* measure,
                           const ListingLayoutFactory& layout,
                           const std::function<bool(std::int64_t, std::int64_t)>& progress = {});
 
 // The text image as "Export This Report" hands it over: the bands' lines,
-// an empty line, "Report Parameters:" and the parameter lines shown.
-std::vector<std::string> exportedImage(ListingRun&& run);
+// an empty line, "Report Parameters:" and the parameter lines shown, each
+// ended by a line feed.
+std::string exportedImage(ListingRun&& run);
 
 // The whole procedure with the given layout.
 void printListing(Session& s, const char* procedure, const ListingLayoutFactory& layout);
 void runPrintPOListing(Session& s);
+
+// The listing's text image straight to the export routine, without pages:
+// what a batch run that only wants the text file does. True when written.
+bool exportListing(Session& s);
 
 }  // namespace vtl::rpt

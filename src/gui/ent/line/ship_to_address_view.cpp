@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/help.h"
 #include "gui/qt_text.h"
 
 namespace vtl::gui {
@@ -60,6 +61,7 @@ EnterShipToAddressView::EnterShipToAddressView(ent::EnterShipToAddress& dialog, 
     ok_ = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
+    bindHelpKey(this, dialog_.help);
     connect(buttons, &QDialogButtonBox::accepted, this, &EnterShipToAddressView::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EnterShipToAddressView::reject);
 
