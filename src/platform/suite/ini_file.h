@@ -9,9 +9,10 @@
 // to a temporary file in the same folder which then replaces the file, so a
 // crash never leaves half a settings file.
 //
-// A file that holds a secret (an entry whose name contains "password": the
-// mail account's, a database's) is written readable by its owner only; any
-// other file keeps the permissions it had. Secrets never appear in an error
+// A file that holds a secret (an entry whose name contains "password", the
+// mail account's; a value that carries one, a database server's address
+// with its password) is written readable by its owner only; any other
+// file keeps the permissions it had. Secrets never appear in an error
 // text: errors name the file and the problem, never a value.
 //
 // Shared by every window of the module, so every call locks.
