@@ -169,3 +169,27 @@ TEST_F(PrintCommand, EmailSendsThePdfToTheVendorByteForByteOrSaysWhyNot) {
     EXPECT_TRUE(fs::exists(second));
     EXPECT_EQ(sink.received(), 1);
 }
+
+// The account's password, refused by the server, shows nowhere the batch
+// tool writes: not on stderr, not on stdout, not in any file it leaves in
+// the data folder but the settings file, which only its owner may read.
+TEST_F(PrintCommand, ARefusedPasswordIsNeverShown) {
+    if (!aiosmtpdAvailable()) GTEST_SKIP() << "python3 with aiosmtpd is not installed (scripts/setup installs it)";
+    SmtpSink sink(dir, {"--user", "clerk", "--password", "the-right-one"});
+    ASSERT_GT(sink.port(), 0) << sink.error();
+    const std::string secret = "Wr0ng-But-Secret!";
+    std::ofstream(data + "/vtlpo.INI") << "[Email]\nServer=127.0.0.1\nPort=" << sink.port()
+                                      << "\nSecurity=none\nUser=clerk\nPassword=" << secret
+                                      << "\nFrom=orders@columbiaridge.example\n";
+    const std::string pdf = dir.file("po1.pdf");
+    const CliResult r = print({"--po", "1", "--pdf", pdf, "--email"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("535"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find(secret), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find(secret), std::string::npos) << r.out;
+    EXPECT_EQ(sink.received(), 0);
+    for (const auto& e : fs::recursive_directory_iterator(data)) {
+        if (!e.is_regular_file() || e.path().filename() == "vtlpo.INI") continue;
+        EXPECT_EQ(readFile(e.path().string()).find(secret), std::string::npos) << e.path();
+    }
+}
