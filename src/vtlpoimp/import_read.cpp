@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "records/records.h"
 #include "records/running_figures.h"
@@ -374,16 +375,25 @@ private:
                 kept.push_back(std::move(d));
             }
             batch_.lines = std::move(kept);
-            for (ImportHeader& h : batch_.headers)
+            std::unordered_set<std::string> seen;
+            for (ImportHeader& h : batch_.headers) {
                 if (h.lineCount > 0) h.preTaxAmount = h.poAmount = h.lineTotal;
+                if (!h.poNumber.blank() && !seen.insert(h.poNumber.clip()).second)
+                    error(0, "Purchase Order Alredy Exists: " + h.poNumber.clip());
+            }
             return;
         }
+        // A number an order on file carries, or an earlier header of the
+        // same file: imported as it is only when the person says so.
+        std::unordered_set<std::string> seen;
         for (ImportHeader& h : batch_.headers) {
             if (h.lineCount > 0 && h.preTaxAmount != h.lineTotal) {
                 error(0, "Totals don't match on POID: " + std::to_string(h.poid));
                 h.poAmount = h.lineTotal;
             }
-            if (!h.poNumber.blank() && look_.orderNumberExists(h.poNumber.clip()))
+            if (h.poNumber.blank()) continue;
+            const bool earlier = !seen.insert(h.poNumber.clip()).second;
+            if (earlier || look_.orderNumberExists(h.poNumber.clip()))
                 error(0, "Purchase Order Alredy Exists: " + h.poNumber.clip());
         }
     }

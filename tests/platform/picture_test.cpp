@@ -165,6 +165,10 @@ TEST(NumberPicture, ALiteralIsReadOnlyWhereThePictureShowsIt) {
     EXPECT_EQ(pic::deformatScaled("($1,234.50)", 2, "@n(~$~12.2)"), -123450);
     EXPECT_EQ(pic::deformatScaled("1,234.50 kr-", 2, "@n13.2-~ kr~"), -123450);
     EXPECT_EQ(pic::deformatScaled("1,234.50", 2, "@n12.2~ kr~"), 123450) << "left out";
+    // A literal of sign characters among the sign's (found by fuzzing).
+    EXPECT_EQ(pic::format(std::int64_t{0}, "@n(3)~)~"), "0) ");
+    EXPECT_EQ(pic::deformatScaled("0) ", 0, "@n(3)~)~"), 0);
+    EXPECT_EQ(pic::deformatScaled("(5))", 0, "@n(4)~)~"), -5);
 }
 
 TEST(NumberPicture, WhatIsShownReadsBackAsTheSameValue) {

@@ -127,6 +127,22 @@ TEST_F(ImportRead, AnOrderNumberOnFileIsReported) {
     EXPECT_EQ(b.headers.size(), 1u);
 }
 
+// A number the file gives two of its orders is told as one on file is
+// (found by fuzzing: both were imported without a word).
+TEST_F(ImportRead, AnOrderNumberTheFileRepeatsIsReported) {
+    const ImportBatch b = read(oneFileComma(file("x.txt", "H,101,\"\",,\"TWICE\",,,,,0,0,0,0\n"
+                                                          "H,101,\"\",,\"ONCE\",,,,,0,0,0,0\n"
+                                                          "H,101,\"\",,\"TWICE\",,,,,0,0,0,0\n")));
+    EXPECT_EQ(errors(b), (Strings{"0 Purchase Order Alredy Exists: TWICE"}));
+    EXPECT_EQ(b.headers.size(), 3u) << "kept, for the person to decide";
+    // Lines matched by number go to the first of them; the second is told too.
+    auto spec = oneFileComma(file("y.txt", "H,101,\"\",,\"TWICE\",,,,,0,0,0,0\n"
+                                           "H,101,\"\",,\"TWICE\",,,,,0,0,0,0\n"));
+    spec.layout = parseLayout("R100VI00PB00PD00PN00####R200DN00");
+    const ImportBatch n = read(spec);
+    EXPECT_EQ(errors(n), (Strings{"0 Purchase Order Alredy Exists: TWICE"}));
+}
+
 TEST_F(ImportRead, NumbersTooLargeForTheirFieldsAreReportedNotWrapped) {
     const ImportBatch b = read(oneFileComma(
         file("big.txt", "H,99999999999,\"\",,\"\",,,,,123456789012345678,0,0,0\n")));

@@ -1,4 +1,5 @@
 // Numbers shown through @n pictures and read back from numeric entries.
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -142,17 +143,27 @@ std::optional<std::int64_t> Picture::deformatScaled(std::string_view typed, int 
     // It is taken from where the picture shows it, before the digits
     // (after blanks and a sign) and after them (before a sign and blanks),
     // never from among the digits: a literal "1" would take a digit.
+    // A literal made of blanks or sign characters may stand among the
+    // sign's: the place nearest the digits is taken first.
     std::string s(typed);
     if (!prefix_.empty()) {
-        std::size_t i = 0;
-        while (i < s.size() && (s[i] == ' ' || s[i] == '-' || s[i] == '+' || s[i] == '(')) ++i;
-        if (s.compare(i, prefix_.size(), prefix_) == 0) s.erase(i, prefix_.size());
+        std::size_t digits = 0;
+        while (digits < s.size() && (s[digits] == ' ' || s[digits] == '-' || s[digits] == '+' || s[digits] == '('))
+            ++digits;
+        for (std::size_t at = digits + 1; at-- > 0;)
+            if (s.compare(at, prefix_.size(), prefix_) == 0) {
+                s.erase(at, prefix_.size());
+                break;
+            }
     }
     if (!suffix_.empty()) {
-        std::size_t j = s.size();
-        while (j > 0 && (s[j - 1] == ' ' || s[j - 1] == '-' || s[j - 1] == ')')) --j;
-        if (j >= suffix_.size() && s.compare(j - suffix_.size(), suffix_.size(), suffix_) == 0)
-            s.erase(j - suffix_.size(), suffix_.size());
+        std::size_t digits = s.size();
+        while (digits > 0 && (s[digits - 1] == ' ' || s[digits - 1] == '-' || s[digits - 1] == ')')) --digits;
+        for (std::size_t end = std::max(digits, suffix_.size()); end <= s.size(); ++end)
+            if (s.compare(end - suffix_.size(), suffix_.size(), suffix_) == 0) {
+                s.erase(end - suffix_.size(), suffix_.size());
+                break;
+            }
     }
     std::string_view t = trim(s);
     if (t.empty()) return 0;
