@@ -1,8 +1,12 @@
 // vtlpo_crash: kills a program at work on a data folder, again and again,
 // and checks after each kill that nothing was lost or half done.
 //
-//   vtlpo_crash harness [--runs N] [--seed S] [--work DIR] [--most-ms MS]
+//   vtlpo_crash harness [--runs N] [--seed S] [--work DIR] [--most-ms MS] [--server ADDRESS]
 //   vtlpo_crash child --data DIR --journal FILE --seed S --from K
+//
+// With --server (or, when VTL_TEST_STORE=postgresql, the test server at
+// VTL_TEST_PG) the folders keep their records on that PostgreSQL server,
+// each in a database of its own, dropped again when the test passes.
 //
 // The harness makes a data folder with a small company, then N times runs
 // the child on it, which does the numbered operations of the workload from
@@ -104,8 +108,7 @@ int child(const std::vector<std::string>& args) {
     const std::uint64_t seed = std::strtoull(arg(args, "--seed", "1").c_str(), nullptr, 10);
     std::int64_t k = std::strtoll(arg(args, "--from", "1").c_str(), nullptr, 10);
     cli::ensureGuiApplication();
-    auto backend = sqliteBackend();
-    OpenResult db = backend->open(folder);
+    OpenResult db = openDataFolder(folder);
     if (!db) {
         std::cerr << "vtlpo_crash child: " << db.error << "\n";
         return 2;
@@ -160,8 +163,8 @@ Outputs outputsOf(const std::string& folder) {
 
 class Harness {
 public:
-    Harness(std::string work, std::uint64_t seed, int mostMs)
-        : work_(std::move(work)), seed_(seed), mostMs_(mostMs), rng_(seed), backend_(sqliteBackend()) {
+    Harness(std::string work, std::uint64_t seed, int mostMs, std::unique_ptr<Backend> backend)
+        : work_(std::move(work)), seed_(seed), mostMs_(mostMs), rng_(seed), backend_(std::move(backend)) {
         real_ = work_ + "/data";
         base_ = work_ + "/before";
         trial_ = work_ + "/trial";
@@ -207,6 +210,7 @@ public:
     }
 
     const std::string& failure() const { return failure_; }
+    void removeAll() { backend_->removeAll(); }
 
 private:
     bool fail(const std::string& why) {
@@ -352,10 +356,24 @@ int harness(const std::vector<std::string>& args) {
     std::string work = arg(args, "--work", "");
     const bool keep = !work.empty();
     if (work.empty()) work = (fs::temp_directory_path() / ("vtlpo-crash-" + std::to_string(::getpid()))).string();
+    std::string server = arg(args, "--server", "");
+    const char* testStore = std::getenv("VTL_TEST_STORE");
+    const char* testServer = std::getenv("VTL_TEST_PG");
+    if (server.empty() && testStore && std::string(testStore) == "postgresql") {
+        if (!testServer || !*testServer) {
+            std::cerr << "vtlpo_crash: VTL_TEST_STORE=postgresql needs VTL_TEST_PG, the test server\n";
+            return 2;
+        }
+        server = testServer;
+    }
+    std::unique_ptr<Backend> backend = server.empty()
+                                           ? sqliteBackend()
+                                           : postgresBackend(server, "crash" + std::to_string(::getpid()) + "_");
+    const std::string storeName = backend->name();
     cli::ensureGuiApplication();
-    Harness h(work, seed, mostMs);
-    std::printf("crash test: %d runs, seed %llu, store SQLite, in %s\n", runs, static_cast<unsigned long long>(seed),
-                work.c_str());
+    Harness h(work, seed, mostMs, std::move(backend));
+    std::printf("crash test: %d runs, seed %llu, store %s, in %s\n", runs, static_cast<unsigned long long>(seed),
+                storeName.c_str(), work.c_str());
     bool ok = h.setUp();
     for (int run = 1; ok && run <= runs; ++run) ok = h.round(run);
     if (!ok) {
@@ -363,6 +381,7 @@ int harness(const std::vector<std::string>& args) {
         return 1;
     }
     std::printf("crash test passed: %d kills, nothing lost or half done\n", runs);
+    h.removeAll();
     if (!keep) fs::remove_all(work);
     return 0;
 }
@@ -373,7 +392,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "child") return child(args);
     if (!args.empty() && args[0] == "harness") return harness(args);
-    std::cerr << "usage: vtlpo_crash harness [--runs N] [--seed S] [--work DIR] [--most-ms MS]\n"
+    std::cerr << "usage: vtlpo_crash harness [--runs N] [--seed S] [--work DIR] [--most-ms MS] [--server ADDRESS]\n"
                  "       vtlpo_crash child --data DIR --journal FILE --seed S --from K\n";
     return 2;
 }

@@ -24,12 +24,20 @@ public:
     // program killed half way leaves its store to be recovered by the copy
     // as by the original.
     virtual bool copy(const std::string& from, const std::string& to, std::string& error) = 0;
+    // Removes what the folders made by this backend keep outside them.
+    virtual void removeAll() {}
 };
 
 // The embedded store: the database file and its write-ahead log, copied
 // with every other file of the folder; the shared-memory index is rebuilt
 // by whoever opens the copy.
 std::unique_ptr<Backend> sqliteBackend();
+
+// A PostgreSQL server at `server` (a libpq address whose database is
+// ignored): each folder gets a database of its own, named after the folder
+// with `prefix` in front, recorded in the folder's settings; a copy copies
+// the folder's files and its database.
+std::unique_ptr<Backend> postgresBackend(const std::string& server, const std::string& prefix);
 
 // The records of a store, file by file (support/store_digest.h).
 using Fingerprint = test::StoreDigest;

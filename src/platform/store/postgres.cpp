@@ -655,4 +655,15 @@ bool dropDatabase(const std::string& address, const std::string& database, std::
     return onMaintenance(address, "DROP DATABASE IF EXISTS " + identifier(database) + " WITH (FORCE)", error);
 }
 
+bool copyDatabase(const std::string& address, const std::string& from, const std::string& to, std::string& error) {
+    if (!dropDatabase(address, to, error)) return false;
+    // The server itself waits five seconds for others to leave the source;
+    // twice that is more than a killed program's session needs to end.
+    for (int attempt = 0;; ++attempt) {
+        if (onMaintenance(address, "CREATE DATABASE " + identifier(to) + " TEMPLATE " + identifier(from), error))
+            return true;
+        if (attempt == 1 || error.find("being accessed by other users") == std::string::npos) return false;
+    }
+}
+
 }  // namespace vtl::store

@@ -20,5 +20,10 @@ std::string withDatabase(const std::string& address, const std::string& database
 // it); false with `error` set to one line. For tools and tests.
 bool createDatabase(const std::string& address, const std::string& database, std::string& error);
 bool dropDatabase(const std::string& address, const std::string& database, std::string& error);
+// Makes `to` (dropped first when there) a copy of `from` as it was last
+// committed. The server copies only a database nobody is in: a session of
+// a program just killed, which the server has not yet seen go, is waited
+// for a few seconds.
+bool copyDatabase(const std::string& address, const std::string& from, const std::string& to, std::string& error);
 
 }  // namespace vtl::store
