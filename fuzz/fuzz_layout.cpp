@@ -2,9 +2,12 @@
 // a layout's text. One that reads is laid out: a purchase order of two
 // item lines and a long text line, or the listing's bands for one order,
 // with a measure that gives every character the same width. The pages must
-// come to an end.
+// come to an end: every page carries at least a character of what is laid
+// out (a layout of huge letters in a narrow field may well take a page a
+// character), so there are never more pages than characters given.
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -47,22 +50,31 @@ FormValues everyValue(const std::string& text) {
     return v;
 }
 
-constexpr std::size_t kMostPages = 500;
+// The characters of every text value given: the most pages there may be.
+std::size_t characters(std::initializer_list<const std::string*> texts) {
+    std::size_t textFields = 0;
+    for (const auto& [name, info] : rpt::formFields()) textFields += info.kind == rpt::FormValue::Kind::Text;
+    std::size_t n = 0;
+    for (const std::string* t : texts) n += t->size();
+    return textFields * n + 100;  // and the numbers and dates, a few to a field
+}
 
 void purchaseOrder(const rpt::FormLayout& layout) {
     EvenMeasure measure;
     rpt::DesignedFormSink sink(layout, measure, rpt::FormLogo{});
-    const FormValues order = everyValue("Columbia Ridge Builders");
-    const FormValues line = everyValue("Lumber, 2x4 studs");
+    const std::string company = "Columbia Ridge Builders", lumber = "Lumber, 2x4 studs", totals = "totals";
+    const FormValues order = everyValue(company);
+    const FormValues line = everyValue(lumber);
     std::string words;
     for (int i = 0; i < 400; ++i) words += "word ";
     const FormValues text = everyValue(words);
+    const std::size_t mostPages = characters({&company, &lumber, &words, &lumber, &totals});
     sink.beginOrder(order);
     sink.item(line);
     sink.text(text);
     sink.item(line);
-    sink.totals(everyValue("totals"));
-    if (sink.document().pages.size() > kMostPages) __builtin_trap();
+    sink.totals(everyValue(totals));
+    if (sink.document().pages.size() > mostPages) __builtin_trap();
 }
 
 void listing(const rpt::FormLayout& layout) {
@@ -82,6 +94,8 @@ void listing(const rpt::FormLayout& layout) {
     for (int i = 0; i < 400; ++i) text.fullText += "word ";
     rpt::ListedReconciliation slip;
     slip.description = "Slip 1";
+    // The text line and a few short values in each of the bands.
+    const std::size_t mostPages = text.fullText.size() + 11 * 100;
     using rpt::Band;
     for (Band b : {Band::VendorInfo, Band::Summary, Band::PODetail, Band::Text, Band::ReconcileDetail,
                    Band::ReconcileTotal, Band::Blank, Band::SalesTaxLine, Band::Total, Band::GrandTotal,
@@ -91,7 +105,7 @@ void listing(const rpt::FormLayout& layout) {
         v.line = b == Band::Text ? &text : &line;
         v.reconciliation = &slip;
         sink.band(b, v);
-        if (sink.pages() > static_cast<int>(kMostPages)) __builtin_trap();
+        if (static_cast<std::size_t>(sink.pages()) > mostPages) __builtin_trap();
     }
     (void)sink.finish();
 }

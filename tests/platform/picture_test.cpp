@@ -177,6 +177,13 @@ TEST(NumberPicture, WhatIsShownReadsBackAsTheSameValue) {
     for (const char* p : pictures)
         for (std::int64_t raw : raws)
             EXPECT_EQ(pic::deformatScaled(pic::formatScaled(raw, 2, p), 2, p), raw) << p << " " << raw;
+    // The ends of the whole numbers (found by fuzzing): the most negative
+    // has no positive twin, and one past either end is refused.
+    for (const char* p : {"@n-41", "@n*41", "@n(41)", "@n41-"})
+        for (std::int64_t raw : {INT64_MIN, INT64_MIN + 1, INT64_MAX})
+            EXPECT_EQ(pic::deformatScaled(pic::formatScaled(raw, 0, p), 0, p), raw) << p << " " << raw;
+    EXPECT_EQ(pic::deformatScaled("-9,223,372,036,854,775,809", 0, "@n-41"), std::nullopt);
+    EXPECT_EQ(pic::deformatScaled("9,223,372,036,854,775,808", 0, "@n-41"), std::nullopt);
 }
 
 TEST(TextPicture, CutsAndPadsToTheWidthInCharacters) {

@@ -193,10 +193,12 @@ std::optional<std::int64_t> Picture::deformatScaled(std::string_view typed, int 
     const Wide atPicture = *parsed * power10(places_ - kept);
     if (shownLength(negative, magnitude(atPicture)) > static_cast<std::size_t>(width_))
         return std::nullopt;  // the entry could not show it
+    // The most negative whole number has no positive twin: it is read as
+    // the negative it is, never as a magnitude that overflows.
     const Wide atScale = *parsed * power10(scale - kept);
-    if (atScale > static_cast<Wide>(INT64_MAX)) return std::nullopt;
-    const auto value = static_cast<std::int64_t>(atScale);
-    return negative ? -value : value;
+    const Wide most = static_cast<Wide>(INT64_MAX) + (negative ? 1 : 0);
+    if (atScale > most) return std::nullopt;
+    return static_cast<std::int64_t>(negative ? -atScale : atScale);
 }
 
 std::optional<double> Picture::deformatDouble(std::string_view typed) const {
