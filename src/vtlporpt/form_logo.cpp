@@ -1,20 +1,15 @@
 #include "vtlporpt/form_logo.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
+#include "platform/suite/file_read.h"
 #include "records/shared_services.h"
 #include "siblings/files/image_files.h"
 #include "vtlporpt/picture_size.h"
 
 namespace vtl::rpt {
 namespace {
-
-std::string fileContent(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 report::Mils rounded(double mils) { return static_cast<report::Mils>(std::lround(mils)); }
 
@@ -43,7 +38,9 @@ FormLogo formLogo(Session& s) {
     if (image.FileName.blank()) return logo;
     const auto path = siblings::storedImagePath(s.dataFolder, image.ImageID);
     if (!path) return logo;
-    std::string bytes = fileContent(*path);
+    std::optional<std::string> read = suite::readRegularFile(*path);
+    if (!read) return logo;
+    std::string bytes = std::move(*read);
     const auto size = pictureSize(bytes);
     if (!size) return logo;
     const LogoSize printed = logoSize(size->milsWide(), size->milsHigh(), image.SizePercent);

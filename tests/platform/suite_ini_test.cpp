@@ -207,6 +207,17 @@ TEST(IniFile, WhatCouldNotBeReadBackAsGivenIsRefusedAndChangesNothing) {
     EXPECT_EQ(again.get("Email", "Password", ""), "p=ss;word#1 [x]");
 }
 
+TEST(IniFile, ASettingsPathThatIsAFolderIsToldAndNeverOverwritten) {
+    test::TempDir dir;
+    const std::string path = dir.file("vtlpo.INI");
+    std::filesystem::create_directories(path);
+    IniFile ini(path);
+    EXPECT_EQ(ini.get("Database", "Server", "none"), "none");
+    EXPECT_NE(ini.lastError().find(path + ": not a file"), std::string::npos) << ini.lastError();
+    EXPECT_FALSE(ini.set("Database", "Server", "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
 TEST(IniFile, MissingRepeatedAndEnormousEntriesRead) {
     IniFile ini;
     std::string big(4 << 20, 'x');

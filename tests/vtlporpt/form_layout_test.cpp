@@ -1,6 +1,7 @@
 // Reading a designed form's layout: what it holds, and every mistake named
 // by its line and what is wrong, before anything prints.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -161,4 +162,17 @@ TEST(FormLayoutTest, FilesAreReadFromTheirFolderAndAMissingOneIsNamed) {
     ASSERT_FALSE(missing.layout);
     EXPECT_EQ(missing.error.line, 0);
     EXPECT_EQ(missing.error.text(), dir.file("none.pol") + ": the file does not exist");
+
+    // A picture named by nothing or by a folder, and a layout that is a
+    // folder or a pipe nobody writes to (found by fuzzing: reading a
+    // folder ended the program): each is told, nothing waits.
+    dir.write("folders.pol", "band header\n  image 1,1 \"\"\nend\n");
+    EXPECT_EQ(rpt::readFormLayout(dir.file("folders.pol")).error.text(),
+              dir.file("folders.pol") + ", line 2: picture file \"\" cannot be read");
+    dir.write("folders.pol", "band header\n  image 1,1 \"art\"\nend\n");
+    EXPECT_EQ(rpt::readFormLayout(dir.file("folders.pol")).error.text(),
+              dir.file("folders.pol") + ", line 2: picture file \"art\" cannot be read");
+    EXPECT_EQ(rpt::readFormLayout(dir.file("art")).error.text(), dir.file("art") + ": not a file");
+    ASSERT_EQ(::mkfifo(dir.file("pipe.pol").c_str(), 0600), 0);
+    EXPECT_EQ(rpt::readFormLayout(dir.file("pipe.pol")).error.text(), dir.file("pipe.pol") + ": not a file");
 }

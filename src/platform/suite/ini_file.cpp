@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/suite/file_read.h"
 #include "platform/suite/text_util.h"
 
 namespace vtl::suite {
@@ -60,18 +61,13 @@ bool IniFile::readUnlocked() {
     lastError_.clear();
     std::error_code ec;
     if (!std::filesystem::exists(path_, ec) && !ec) return true;  // no file yet: every entry at its default
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) {
-        lastError_ = path_ + ": cannot be opened";
+    std::string why;
+    const std::optional<std::string> content = readRegularFile(path_, &why);
+    if (!content) {
+        lastError_ = path_ + ": " + why;
         return false;
     }
-    std::stringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) {
-        lastError_ = path_ + ": cannot be read";
-        return false;
-    }
-    return parseUnlocked(ss.str());
+    return parseUnlocked(*content);
 }
 
 bool IniFile::open(const std::string& path) {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <map>
 #include <stdexcept>
 #include <tuple>
 
+#include "platform/suite/file_read.h"
 #include "vtlporpt/form_values.h"
 #include "vtlporpt/listing/listing_values.h"
 #include "vtlporpt/picture_size.h"
@@ -368,9 +368,9 @@ private:
             namespace fs = std::filesystem;
             fs::path path(t[i].text);
             if (path.is_relative()) path = fs::path(folder_) / path;
-            std::ifstream in(path, std::ios::binary);
-            if (!in) fail("picture file " + shownToken(t[i]) + " cannot be read");
-            e.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            std::optional<std::string> bytes = suite::readRegularFile(path.string());
+            if (!bytes) fail("picture file " + shownToken(t[i]) + " cannot be read");
+            e.bytes = std::move(*bytes);
             const auto picture = pictureSize(e.bytes);
             if (!picture) fail("picture file " + shownToken(t[i]) + " is not a PNG, JPEG, GIF or BMP picture");
             if (!e.sized) {
@@ -494,21 +494,14 @@ LayoutRead parseFormLayout(std::string_view content, const std::string& file, co
 }
 
 LayoutRead readFormLayout(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
+    std::string why;
+    const std::optional<std::string> content = suite::readRegularFile(path, &why);
+    if (!content) {
         LayoutRead out;
-        out.error = {path, 0, fs::exists(path, ec) ? "not a file" : "the file does not exist"};
+        out.error = {path, 0, why.rfind("cannot be read", 0) == 0 ? "the file cannot be read" : why};
         return out;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        LayoutRead out;
-        out.error = {path, 0, "the file cannot be read"};
-        return out;
-    }
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return parseFormLayout(content, path, fs::path(path).parent_path().string());
+    return parseFormLayout(*content, path, std::filesystem::path(path).parent_path().string());
 }
 
 }  // namespace vtl::rpt
