@@ -39,7 +39,6 @@ public:
 class PostgresBackend : public Backend {
 public:
     PostgresBackend(std::string server, std::string prefix) : server_(std::move(server)), prefix_(std::move(prefix)) {}
-    ~PostgresBackend() override = default;
     std::string name() const override { return "PostgreSQL"; }
     OpenResult create(const std::string& folder) override {
         std::string error;

@@ -13,6 +13,7 @@
 #include "report/pages/devices.h"
 #include "report/render/render_devices.h"
 #include "siblings/payables/invoice_po_line.h"
+#include "support/answering_ui.h"
 #include "vtlpoent/browse/browse_po_master.h"
 #include "vtlpoent/dialogs/duplicate_po.h"
 #include "vtlpoent/form/update_po_master.h"
@@ -33,6 +34,9 @@
 namespace vtl::crash {
 namespace {
 
+using test::AnsweringUi;
+using test::enterReceipt;
+
 constexpr int kCostCodeLen = 6;
 constexpr const char* kUser = "JDL";
 const char* const kJobs[] = {"J1", "J2"};
@@ -40,36 +44,6 @@ const char* const kCodes[][2] = {{"010100", "LAB"}, {"020200", "MAT"}};
 const char* const kItems[] = {"STUD", "NAIL", "SAW"};  // nails also by the box of 50; saws serialized
 
 Date theDay() { return Date::fromYmd(2026, 7, 1); }
-
-// A clerk who answers every question Yes (or the first button) and keeps
-// the texts of the error messages, which are faults of the operation.
-class AnsweringUi : public ui::Ui {
-public:
-    std::string faults;
-    std::function<int(const std::string& title, const std::string& buttons)> answer;
-
-    int ask(const std::string& text, const std::string& title, const std::string& buttons, ui::Icon icon,
-            int) override {
-        if (icon == ui::Icon::Error) faults += title + ": " + text + "\n";
-        if (answer) return answer(title, buttons);
-        const auto b = ui::splitButtons(buttons);
-        for (std::size_t i = 0; i < b.size(); ++i)
-            if (b[i] == "&Yes") return static_cast<int>(i) + 1;
-        return 1;
-    }
-    void beep() override {}
-    void setBusy(bool) override {}
-    std::optional<std::string> openFile(const std::string&, const ui::FileFilter&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&, const ui::FileFilter&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<ui::Progress> progress(const std::string&, const std::string&) override { return nullptr; }
-    std::optional<std::string> lookup(const ui::LookupSpec&) override { return std::nullopt; }
-    void copyToClipboard(const std::string&) override {}
-    bool openExternally(const std::string&) override { return true; }
-};
 
 template <class R>
 bool put(store::Store& store, R r, std::string& error) {
@@ -259,7 +233,8 @@ struct Workload::Impl {
         else if (pick < 90) done = rebuild();
         else if (pick < 95) done = print();
         else done = exportAll();
-        fault = b->ui.faults;
+        fault.clear();
+        for (const std::string& e : b->ui.errors) fault += e + "\n";
         b.reset();
         return done;
     }
@@ -408,26 +383,7 @@ struct Workload::Impl {
         const Quantity room = line.QtyOrdered - line.QtyRcvdNotInvoiced;
         Quantity slip = std::min(room, Quantity(1 + roll(std::max(1, static_cast<int>(room.toDouble())))));
         slip = Quantity::fromDouble(Money::fromDouble(slip.toDouble()).toDouble());
-        if (f.serialized()) {
-            const Quantity n = line.QtyRcvdNotInvoiced + slip;
-            if (n == Quantity(1) && line.QtyRcvdNotInvoiced.isZero()) {
-                f.setQtyThisPackSlip(slip);
-                f.setSerialNo("SN-" + std::to_string(line.DetailID));
-            } else if (slip > Quantity(1)) {
-                f.setQtyThisPackSlip(slip);
-                const int want = static_cast<int>(n.toDouble());
-                while (static_cast<int>(f.serials().size()) > want) f.deleteSerial(0);
-                for (int i = static_cast<int>(f.serials().size()); i < want; ++i)
-                    f.insertSerial("SN-" + std::to_string(line.DetailID) + "-" + std::to_string(i));
-            } else {
-                f.cancel();
-                return "receive: serial count skipped";
-            }
-        } else {
-            f.setQtyThisPackSlip(slip);
-        }
-        if (!f.ok()) f.cancel();
-        return "receive " + std::to_string(line.DetailID) + " " + slip.toString();
+        return enterReceipt(f, line, slip, [&] { return "SN-" + std::to_string(line.DetailID); });
     }
 
     std::string closeSlip() {
@@ -454,7 +410,7 @@ struct Workload::Impl {
         siblings::LineInvoice inv{line.DetailID, q, Money::fromDouble(q.toDouble() * line.UnitPrice),
                                   "INV-" + std::to_string(roll(100000)), theDay()};
         if (store::Status st = siblings::invoicePOLine(store, kCostCodeLen, inv); !st)
-            b->ui.faults += "invoice: " + st.message + "\n";
+            b->ui.errors.push_back("invoice: " + st.message);
         return "invoice " + std::to_string(line.DetailID) + " " + q.toString();
     }
 
@@ -498,25 +454,25 @@ struct Workload::Impl {
         imp::ImportBatch batch;
         const imp::ReadResult read = imp::readImport(store, spec, kCostCodeLen, folder, batch);
         if (read.outcome != imp::ReadResult::Outcome::Read) {
-            b->ui.faults += "import: " + read.problem + "\n";
+            b->ui.errors.push_back("import: " + read.problem);
             return "import not read";
         }
         imp::WriteContext cx{store, kUser, theDay(), kCostCodeLen,
-                             [this](const std::string& t) { b->ui.faults += "import: " + t + "\n"; }, {}};
+                             [this](const std::string& t) { b->ui.errors.push_back("import: " + t); }, {}};
         imp::WriteResult written;
         if (store::Status st = imp::writeImport(cx, batch, written); !st)
-            b->ui.faults += "import: " + st.message + "\n";
+            b->ui.errors.push_back("import: " + st.message);
         return "import " + std::to_string(written.orders) + " orders";
     }
 
     std::string rebuild() {
         rec::RebuildResult result;
         if (store::Status st = rec::rebuildFigures(store, kCostCodeLen, {chance(50)}, result); !st)
-            b->ui.faults += "rebuild: " + st.message + "\n";
+            b->ui.errors.push_back("rebuild: " + st.message);
         // Nothing drifted, so nothing may move.
         if (result.costCodesChanged || result.itemsChanged)
-            b->ui.faults += "rebuild moved " + std::to_string(result.costCodesChanged) + " cost codes and " +
-                            std::to_string(result.itemsChanged) + " items\n";
+            b->ui.errors.push_back("rebuild moved " + std::to_string(result.costCodesChanged) + " cost codes and " +
+                                   std::to_string(result.itemsChanged) + " items");
         return "rebuild";
     }
 
@@ -543,7 +499,7 @@ struct Workload::Impl {
         if (printed.empty()) return "print: nothing to print";
         rpt::ReportRun output(s(), printed.title);
         const auto files = output.writePdf(printed, (std::filesystem::path(folder) / kPdfFile).string(), false);
-        if (files.empty()) b->ui.faults += "print: no PDF written\n";
+        if (files.empty()) b->ui.errors.push_back("print: no PDF written");
         return "print " + std::to_string(printed.pages.size()) + " pages";
     }
 
@@ -552,9 +508,9 @@ struct Workload::Impl {
         for (const POMaster& po : orders()) poids.push_back(po.POID);
         imp::ExportResult result;
         const bool ok = imp::exportOrders(store, poids, folder, (std::filesystem::path(folder) / kExportFile).string(),
-                                          [this](const std::string& t) { b->ui.faults += "export: " + t + "\n"; },
+                                          [this](const std::string& t) { b->ui.errors.push_back("export: " + t); },
                                           result);
-        if (!ok) b->ui.faults += "export: not written\n";
+        if (!ok) b->ui.errors.push_back("export: not written");
         return "export " + std::to_string(result.orders) + " orders";
     }
 };

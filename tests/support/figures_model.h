@@ -21,6 +21,7 @@
 #include "records/database.h"
 #include "records/records.h"
 #include "siblings/payables/invoice_po_line.h"
+#include "support/answering_ui.h"
 #include "support/temp_dir.h"
 #include "vtlpoent/browse/browse_po_master.h"
 #include "vtlpoent/dialogs/duplicate_po.h"
@@ -38,37 +39,6 @@
 
 
 namespace vtl::test {
-
-// A person who answers every question as a willing clerk would (Yes,
-// unless told otherwise) and notes what was said. A record that could not
-// be written is a fault of the step.
-class AnsweringUi : public ui::Ui {
-public:
-    std::function<int(const std::string& title, const std::string& buttons)> answer;
-    std::vector<std::string> errors;
-
-    int ask(const std::string& text, const std::string& title, const std::string& buttons, ui::Icon icon,
-            int) override {
-        if (icon == ui::Icon::Error) errors.push_back(title + ": " + text);
-        if (answer) return answer(title, buttons);
-        const auto b = ui::splitButtons(buttons);
-        for (std::size_t i = 0; i < b.size(); ++i)
-            if (b[i] == "&Yes") return static_cast<int>(i) + 1;
-        return 1;
-    }
-    void beep() override {}
-    void setBusy(bool) override {}
-    std::optional<std::string> openFile(const std::string&, const ui::FileFilter&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&, const ui::FileFilter&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<ui::Progress> progress(const std::string&, const std::string&) override { return nullptr; }
-    std::optional<std::string> lookup(const ui::LookupSpec&) override { return std::nullopt; }
-    void copyToClipboard(const std::string&) override {}
-    bool openExternally(const std::string&) override { return true; }
-};
 
 constexpr int kCostCodeLen = 6;
 const char* const kJobs[] = {"J1", "J2", "J3", "J4"};  // J3 closed, J4 inactive
@@ -585,26 +555,8 @@ private:
         if (chance(20) && slip > Quantity()) slip = Quantity();  // the slip's entry taken back
         else slip = std::min(room, Quantity(1 + roll(std::max(1, static_cast<int>(room.toDouble())))));
         slip = Quantity::fromDouble(Money::fromDouble(slip.toDouble()).toDouble());
-        if (f.serialized()) {
-            const Quantity n = line.QtyRcvdNotInvoiced + slip;
-            if (n == Quantity(1) && line.QtyRcvdNotInvoiced.isZero()) {
-                f.setQtyThisPackSlip(slip);
-                f.setSerialNo("SN-" + std::to_string(line.DetailID) + "-" + std::to_string(roll(1000)));
-            } else if (slip > Quantity(1)) {
-                f.setQtyThisPackSlip(slip);
-                const int want = static_cast<int>(n.toDouble());
-                while (static_cast<int>(f.serials().size()) > want) f.deleteSerial(0);
-                for (int i = static_cast<int>(f.serials().size()); i < want; ++i)
-                    f.insertSerial("SN-" + std::to_string(line.DetailID) + "-" + std::to_string(i));
-            } else {
-                f.cancel();
-                return "receive: serial count skipped";
-            }
-        } else {
-            f.setQtyThisPackSlip(slip);
-        }
-        if (!f.ok()) f.cancel();
-        return "receive " + std::to_string(line.DetailID) + " " + slip.toString();
+        return enterReceipt(f, line, slip,
+                            [&] { return "SN-" + std::to_string(line.DetailID) + "-" + std::to_string(roll(1000)); });
     }
 
     std::string closeSlip() {

@@ -10,8 +10,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/suite/file_read.h"
 #include "platform/suite/text_util.h"
